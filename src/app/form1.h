@@ -1,0 +1,91 @@
+// The program's one window: its controls in their fixed layout, its state and its procedures.
+#pragma once
+
+#include "platform/int16.h"
+#include "platform/labelcontrol.h"
+#include "platform/linecontrol.h"
+#include "platform/picturebox.h"
+#include "platform/shapecontrol.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+
+// The procedures are defined in the folder of their subsystem: app (layout, load, reset, exit),
+// figure (rectangle, steps, guide lines), graph (grid and axes) and autoplay.
+class Form1 : public QWidget
+{
+public:
+    Form1();
+
+    // Command buttons.
+    QPushButton syokigamen{this};
+    QPushButton end{this};
+    QPushButton jidou{this};
+    QPushButton tomeru{this};
+    QPushButton modoru{this};
+    QPushButton susumu{this};
+
+    // Check boxes.
+    QCheckBox Check3{this};
+    QCheckBox Check1{this};
+    QCheckBox Check2{this};
+
+    // Caption labels.
+    QLabel Label6{this};
+    QLabel Label5{this};
+    QLabel Label1{this};
+    QLabel Label2{this};
+    QLabel Label8{this};
+    QLabel Label3{this};
+
+    QLineEdit Text1{this};
+    QComboBox Combo1{this};
+
+    // Drawing surfaces.
+    PictureBox kokuban;
+    PictureBox gamen;
+
+    // On kokuban, front to back.
+    LineControl Line5;
+    std::array<LineControl, 3> Line4;
+    LabelControl P;
+    std::array<LabelControl, 4> Label4;
+    ShapeControl Shape1;
+
+    // On gamen, front to back.
+    LineControl Line3;
+    LineControl Line2;
+    LineControl Line1;
+
+    // Steps that P has travelled, 0 to 28.
+    Int16 Distance;
+    // 1 asks automatic play to stop before its next step.
+    Int16 StopRequested;
+
+    void Form_Load();
+    void syokigamen_Click();
+    void end_Click();
+
+    void susumu_Click();
+    void modoru_Click();
+    void Check1_Click();
+    void Check3_Click();
+
+    void jidou_Click();
+    void tomeru_Click();
+
+private:
+    void placeControls();
+    void connectHandlers();
+
+    void DrawRectangle();
+    void DrawPathLines();
+    void DrawHeightLine();
+    void DrawGraphGrid();
+    void Pause(std::int32_t milliseconds);
+};

@@ -1,0 +1,15 @@
+// The fixed figure on the blackboard: rectangle ABCD and the lengths of its sides.
+#include "app/form1.h"
+
+void Form1::DrawRectangle()
+{
+    kokuban.cls();
+    kokuban.box(QPointF(75, 50), QPointF(375, 250));
+    kokuban.setCurrentX(20);
+    kokuban.setCurrentY(150);
+    kokuban.print(QStringLiteral("８cm"));
+    kokuban.setCurrentX(200);
+    kokuban.setCurrentY(265);
+    kokuban.print(QStringLiteral("１２cm"));
+    kokuban.setFillStyle(PictureBox::FillStyle::Transparent);
+}

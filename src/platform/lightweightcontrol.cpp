@@ -1,0 +1,12 @@
+#include "platform/lightweightcontrol.h"
+
+#include "platform/picturebox.h"
+
+void LightweightControl::setCoordinate(float &coordinate, float value)
+{
+    if (coordinate == value)
+        return;
+    m_container.updateArea(bounds());
+    coordinate = value;
+    m_container.updateArea(bounds());
+}

@@ -1,0 +1,42 @@
+#include "platform/linecontrol.h"
+
+#include <QPainter>
+
+LineControl::LineControl(PictureBox &container, const QLineF &line, const QColor &color, int width)
+    : LightweightControl(container), m_x1(line.x1()), m_y1(line.y1()), m_x2(line.x2()),
+      m_y2(line.y2()), m_color(color), m_width(width)
+{}
+
+void LineControl::setX1(float x1)
+{
+    setCoordinate(m_x1, x1);
+}
+
+void LineControl::setY1(float y1)
+{
+    setCoordinate(m_y1, y1);
+}
+
+void LineControl::setX2(float x2)
+{
+    setCoordinate(m_x2, x2);
+}
+
+void LineControl::setY2(float y2)
+{
+    setCoordinate(m_y2, y2);
+}
+
+QRectF LineControl::bounds() const
+{
+    const qreal margin = m_width / 2.0 + 1;
+    return QRectF(QPointF(m_x1, m_y1), QPointF(m_x2, m_y2))
+        .normalized()
+        .adjusted(-margin, -margin, margin, margin);
+}
+
+void LineControl::paint(QPainter &painter) const
+{
+    painter.setPen(QPen(m_color, m_width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawLine(QPointF(m_x1, m_y1), QPointF(m_x2, m_y2));
+}

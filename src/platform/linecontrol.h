@@ -1,0 +1,36 @@
+// A straight line control of fixed colour and width whose end points can be moved.
+#pragma once
+
+#include "platform/lightweightcontrol.h"
+
+#include <QColor>
+#include <QLineF>
+
+class LineControl : public LightweightControl
+{
+public:
+    LineControl(PictureBox &container, const QLineF &line, const QColor &color, int width);
+
+    float x1() const { return m_x1; }
+    float y1() const { return m_y1; }
+    float x2() const { return m_x2; }
+    float y2() const { return m_y2; }
+    void setX1(float x1);
+    void setY1(float y1);
+    void setX2(float x2);
+    void setY2(float y2);
+
+    QColor color() const { return m_color; }
+    int width() const { return m_width; }
+
+    QRectF bounds() const override;
+    void paint(QPainter &painter) const override;
+
+private:
+    float m_x1;
+    float m_y1;
+    float m_x2;
+    float m_y2;
+    QColor m_color;
+    int m_width;
+};
