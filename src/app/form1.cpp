@@ -26,14 +26,12 @@ void placeButton(QPushButton &button, const QString &text, const QRect &geometry
     button.setGeometry(geometry);
 }
 
-// Shows only the square: the box is too narrow for its own caption.
+// Shows only the square on the window's olive: the box is too narrow for its own caption.
 void placeCheckBox(QCheckBox &box, const QString &caption, const QRect &geometry,
                    const QLabel &label)
 {
     box.setText(caption);
     box.setGeometry(geometry);
-    box.setAutoFillBackground(true);
-    setColor(box, QPalette::Window, olive);
     box.setAccessibleName(label.text());
 }
 
@@ -121,7 +119,6 @@ void Form1::placeControls()
 
     Combo1.setGeometry(808, 112, 41, 21);
     Combo1.setFont(gothicFont(13));
-    Combo1.setEditable(true);
     Combo1.addItems({QStringLiteral("01"), QStringLiteral("05"), QStringLiteral("10"),
                      QStringLiteral("20"), QStringLiteral("40")});
     Combo1.setCurrentIndex(3);

@@ -1,6 +1,7 @@
 // The program's one window: its controls in their fixed layout, its state and its procedures.
 #pragma once
 
+#include "platform/dropdowncombo.h"
 #include "platform/int16.h"
 #include "platform/labelcontrol.h"
 #include "platform/linecontrol.h"
@@ -8,7 +9,6 @@
 #include "platform/shapecontrol.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,7 +44,7 @@ public:
     QLabel Label3{this};
 
     QLineEdit Text1{this};
-    QComboBox Combo1{this};
+    DropDownCombo Combo1{this};
 
     // Drawing surfaces.
     PictureBox kokuban;

@@ -1,7 +1,6 @@
 // A 16-bit signed integer whose arithmetic stops with an error on overflow.
 #pragma once
 
-#include <compare>
 #include <cstdint>
 
 // The window's integers and everything computed from them are 16-bit: a result that does not
@@ -19,7 +18,10 @@ public:
     friend Int16 operator-(Int16 a, Int16 b) { return Int16(a.m_value - b.m_value); }
     friend Int16 operator*(Int16 a, Int16 b) { return Int16(a.m_value * b.m_value); }
     friend bool operator==(Int16 a, Int16 b) = default;
-    friend std::strong_ordering operator<=>(Int16 a, Int16 b) = default;
+    friend bool operator<(Int16 a, Int16 b) { return a.m_value < b.m_value; }
+    friend bool operator<=(Int16 a, Int16 b) { return a.m_value <= b.m_value; }
+    friend bool operator>(Int16 a, Int16 b) { return a.m_value > b.m_value; }
+    friend bool operator>=(Int16 a, Int16 b) { return a.m_value >= b.m_value; }
 
 private:
     std::int16_t m_value;

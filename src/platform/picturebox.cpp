@@ -11,7 +11,6 @@ PictureBox::PictureBox(QWidget *parent, const QRect &geometry) : QWidget(parent)
 {
     setGeometry(geometry);
     setAttribute(Qt::WA_StaticContents);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     const qreal ratio = devicePixelRatioF();
     m_image = QImage(drawingAreaSize() * ratio, QImage::Format_RGB32);

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and opens its window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/packages.sh
+need_packages "${build_packages[@]}"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+cmake --build build -j"$(nproc)" --target tavilo
+exec build/src/tavilo
