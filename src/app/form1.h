@@ -88,4 +88,7 @@ private:
     void DrawHeightLine();
     void DrawGraphGrid();
     void Pause(std::int32_t milliseconds);
+
+    // Sets a line's end points in the order X1, Y1, X2, Y2.
+    static void PlaceLine(LineControl &line, Int16 x1, Int16 y1, Int16 x2, Int16 y2);
 };
