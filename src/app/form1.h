@@ -91,4 +91,12 @@ private:
 
     // Sets a line's end points in the order X1, Y1, X2, Y2.
     static void PlaceLine(LineControl &line, Int16 x1, Int16 y1, Int16 x2, Int16 y2);
+
+    // Parts of a step that the steps forward and back share.
+    void ShowDistance();
+    void DrawTriangle();
+
+    // Parts of a step that differ between the two directions.
+    void MoveMarkerForward();
+    void PlaceGraphLineForward();
 };

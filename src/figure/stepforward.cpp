@@ -1,4 +1,89 @@
-// One step of P forward along B, A, D, C.
+// One step of P forward along B, A, D, C, and the parts of a step that the step back shares.
 #include "app/form1.h"
 
-void Form1::susumu_Click() {}
+#include "platform/checkvalue.h"
+#include "platform/numbertext.h"
+
+#include <cmath>
+
+namespace {
+// Nearest integer, a half going to the even neighbour (the default rounding mode).
+int roundHalfEven(double value)
+{
+    return static_cast<int>(std::lrint(value));
+}
+} // namespace
+
+void Form1::susumu_Click()
+{
+    DrawRectangle();
+    Distance = Distance + 1;
+    if (Distance == 29) {
+        Distance = 28;
+        return;
+    }
+    ShowDistance();
+    MoveMarkerForward();
+    DrawTriangle();
+    if (checkValue(Check1) != 0)
+        DrawPathLines();
+    if (checkValue(Check3) != 0)
+        DrawHeightLine();
+    if (checkValue(Check2) != 0) {
+        DrawGraphGrid();
+        PlaceGraphLineForward();
+    }
+}
+
+void Form1::ShowDistance()
+{
+    Text1.setText(numberText(Distance));
+}
+
+// The marker's own place decides the side; each test sees what the one before it left, so
+// exactly one fires on the path. The tag gets an extra push past A (Distance 9) and D (21).
+void Form1::MoveMarkerForward()
+{
+    if (Shape1.left() == 370 && Shape1.top() != 245) {
+        Shape1.setTop(Shape1.top() + 25);
+        P.setLeft(390);
+        P.setTop(P.top() + (Distance == 21 ? 42 : 22));
+    }
+    if (Shape1.top() == 45 && Shape1.left() != 370) {
+        Shape1.setLeft(Shape1.left() + 25);
+        P.setTop(22);
+        P.setLeft(P.left() + (Distance == 9 ? 39 : 24));
+    }
+    if (Shape1.left() == 70 && Shape1.top() != 45) {
+        Shape1.setTop(Shape1.top() - 25);
+        P.setTop(P.top() - 22);
+    }
+}
+
+// Outlines triangle PBC (BC is the rectangle's side) and shades it unless P lies on BC. The
+// seed sits between P and the middle of BC, well inside the triangle.
+void Form1::DrawTriangle()
+{
+    const QPointF apex(Shape1.left() + 5, Shape1.top() + 5);
+    kokuban.line(QPointF(75, 250), apex);
+    kokuban.line(QPointF(375, 250), apex);
+    kokuban.setFillStyle(PictureBox::FillStyle::Solid);
+    if (Shape1.top() != 245) {
+        const QPoint seed(roundHalfEven((double(Shape1.left()) + 225) / 2),
+                          roundHalfEven((double(Shape1.top()) + 250) / 2 + 5));
+        kokuban.floodFill(seed, kokuban.foreColor());
+    }
+    kokuban.setFillStyle(PictureBox::FillStyle::Transparent);
+}
+
+// Only the piece of the current side moves; earlier pieces keep their full length.
+void Form1::PlaceGraphLineForward()
+{
+    const Int16 d = Distance;
+    if (d >= 1 && d <= 8)
+        PlaceLine(Line1, 49, 200, 49 + 10 * d, 200 - 15 * d);
+    else if (d >= 9 && d <= 20)
+        PlaceLine(Line2, 129, 80, 129 + 10 * (d - 8), 80);
+    else if (d >= 21 && d <= 28)
+        PlaceLine(Line3, 249, 80, 249 + 10 * (d - 20), 80 + 15 * (d - 20));
+}
