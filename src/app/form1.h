@@ -99,4 +99,7 @@ private:
     // Parts of a step that differ between the two directions.
     void MoveMarkerForward();
     void PlaceGraphLineForward();
+    void MoveMarkerBack();
+    void PlacePathLineBack();
+    void PlaceGraphLineBack();
 };
