@@ -102,4 +102,8 @@ private:
     void MoveMarkerBack();
     void PlacePathLineBack();
     void PlaceGraphLineBack();
+
+protected:
+    // Closing the window by its frame ends the program, and a running walk with it.
+    void closeEvent(QCloseEvent *event) override;
 };

@@ -1,8 +1,88 @@
 // Automatic play of the whole walk, its stop button and the pause between steps.
 #include "app/form1.h"
 
-void Form1::jidou_Click() {}
+#include "platform/application.h"
+#include "platform/eventdispatch.h"
+#include "platform/millisecondclock.h"
+#include "platform/roundint32.h"
+#include "platform/textnumber.h"
 
-void Form1::tomeru_Click() {}
+namespace {
+// The marker's box at C, the end of the walk.
+constexpr float endLeft = 370;
+constexpr float endTop = 245;
 
-void Form1::Pause(std::int32_t) {}
+// Milliseconds to wait after a step: the speed text's value times 20, rounded half to even. A
+// delay beyond 32 bits is clamped rather than an error, so no typed speed can end the program.
+std::int32_t stepDelay(const QComboBox &speed)
+{
+    return roundToInt32(textToNumber(speed.currentText()) * 20.0);
+}
+
+void lockForWalk(Form1 &form)
+{
+    form.susumu.setEnabled(false);
+    form.modoru.setEnabled(false);
+    form.syokigamen.setEnabled(false);
+    form.jidou.setEnabled(false);
+    form.tomeru.setEnabled(true);
+}
+
+void unlockAfterWalk(Form1 &form)
+{
+    form.susumu.setEnabled(true);
+    form.modoru.setEnabled(true);
+    form.syokigamen.setEnabled(true);
+    form.tomeru.setEnabled(false);
+    form.jidou.setEnabled(true);
+}
+} // namespace
+
+void Form1::jidou_Click()
+{
+    Form_Load();
+    lockForWalk(*this);
+    // Only a stopped walk that is still in its last pause can have left the flag set. Ending here
+    // would restore the buttons under that walk, which then walks on from B unstoppable; instead
+    // it takes up the fresh walk from B once its pause is over.
+    if (StopRequested == 1) {
+        StopRequested = 0;
+        return;
+    }
+    for (;;) {
+        const float left = Shape1.left();
+        const float top = Shape1.top();
+        const Int16 stop = StopRequested;
+        if (stop == 1 || (left == endLeft && top == endTop))
+            break;
+        susumu_Click();
+        Pause(stepDelay(Combo1));
+    }
+    StopRequested = 0;
+    unlockAfterWalk(*this);
+}
+
+void Form1::tomeru_Click()
+{
+    StopRequested = 1;
+    jidou.setEnabled(true);
+}
+
+// Elapsed time is tested before each dispatch, so a wait of 0 or less dispatches nothing. The
+// dispatch sleeps until an event or the end of the wait rather than spinning a processor.
+void Form1::Pause(std::int32_t milliseconds)
+{
+    const std::int64_t start = millisecondClock();
+    const std::int64_t deadline = start + milliseconds;
+    std::int64_t now = start;
+    while (now - start < milliseconds) {
+        now = millisecondClock();
+        dispatchEvents(deadline);
+    }
+}
+
+// A walk runs inside a click handler; merely hiding the window would leave it walking unseen.
+void Form1::closeEvent(QCloseEvent *)
+{
+    endProgram();
+}
