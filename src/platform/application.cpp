@@ -2,6 +2,8 @@
 
 #include "platform/fonts.h"
 #include "platform/runtimeerror.h"
+#include "res/programicon.h"
+#include "res/version.h"
 
 #include <QMessageBox>
 #include <QStyleFactory>
@@ -19,8 +21,9 @@ namespace {
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("tavilo"));
-    setApplicationVersion(QStringLiteral("1.00.0003"));
+    setApplicationVersion(QString::fromLatin1(versionText));
     setOrganizationName(QStringLiteral("Oskavel"));
+    setWindowIcon(programIcon());
     // Button faces keep the colours of the layout only in a style that paints from the palette.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     setFont(defaultUiFont());

@@ -1,0 +1,11 @@
+// The three pictures of the program icon: the rectangle with the moving point and its triangle.
+#pragma once
+
+#include <QImage>
+
+// 32 x 32, black and white, as an indexed image with the two colours in its colour table.
+QImage twoColourIcon32();
+
+// size x size (16 or 32), in the classic 16-colour palette, as an indexed image whose colour
+// table is that palette.
+QImage sixteenColourIcon(int size);
