@@ -3,16 +3,7 @@
 
 #include "platform/checkvalue.h"
 #include "platform/numbertext.h"
-
-#include <cmath>
-
-namespace {
-// Nearest integer, a half going to the even neighbour (the default rounding mode).
-int roundHalfEven(double value)
-{
-    return static_cast<int>(std::lrint(value));
-}
-} // namespace
+#include "platform/roundint32.h"
 
 void Form1::susumu_Click()
 {
@@ -69,8 +60,8 @@ void Form1::DrawTriangle()
     kokuban.line(QPointF(375, 250), apex);
     kokuban.setFillStyle(PictureBox::FillStyle::Solid);
     if (Shape1.top() != 245) {
-        const QPoint seed(roundHalfEven((double(Shape1.left()) + 225) / 2),
-                          roundHalfEven((double(Shape1.top()) + 250) / 2 + 5));
+        const QPoint seed(roundToInt32((double(Shape1.left()) + 225) / 2),
+                          roundToInt32((double(Shape1.top()) + 250) / 2 + 5));
         kokuban.floodFill(seed, kokuban.foreColor());
     }
     kokuban.setFillStyle(PictureBox::FillStyle::Transparent);
