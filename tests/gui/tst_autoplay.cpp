@@ -1,5 +1,5 @@
 // Tests for automatic play: the walk, its stop button, its pacing, and the faults it must avoid.
-#include "app/form1.h"
+#include "figureprobe.h"
 #include "platform/application.h"
 #include "platform/millisecondclock.h"
 
@@ -37,16 +37,6 @@ QStringList enabledControls(const Form1 &form)
         if (control->isEnabled())
             names << name;
     return names;
-}
-
-QPointF marker(const Form1 &form)
-{
-    return QPointF(form.Shape1.left(), form.Shape1.top());
-}
-
-QLineF segment(const LineControl &line)
-{
-    return QLineF(line.x1(), line.y1(), line.x2(), line.y2());
 }
 
 QList<int> range(int first, int last)

@@ -1,45 +1,15 @@
 // The guide lines on the blackboard: the travelled-path highlight and the height of the triangle,
 // switched by their check boxes at any distance.
-#include "app/form1.h"
+#include "figureprobe.h"
 
 #include <QTest>
 
 namespace {
-const QLineF path0Parked(32, 320, 56, 320);
-const QLineF path1Parked(72, 320, 96, 320);
-const QLineF path2Parked(112, 320, 136, 320);
-const QLineF heightParked(168, 320, 192, 320);
-const QColor red(255, 0, 0);
-const QColor pink(255, 128, 255);
-const QColor white(255, 255, 255);
-
-QLineF segment(const LineControl &line)
-{
-    return QLineF(line.x1(), line.y1(), line.x2(), line.y2());
-}
-
 void walkTo(Form1 &form, int distance)
 {
     for (int step = 0; step < distance; ++step)
         form.susumu.click();
     QCOMPARE(form.Distance.value(), distance);
-}
-
-// The colour shown at a point of the surface's drawing area, controls included.
-QColor shown(const QImage &grabbed, const QPointF &point)
-{
-    const qreal ratio = grabbed.devicePixelRatio();
-    const QPointF onScreen = point + QPointF(PictureBox::borderWidth, PictureBox::borderWidth);
-    return grabbed.pixelColor(QPoint(int(onScreen.x() * ratio), int(onScreen.y() * ratio)));
-}
-
-int countShown(const QImage &grabbed, const QColor &color)
-{
-    int count = 0;
-    for (int y = 0; y < grabbed.height(); ++y)
-        for (int x = 0; x < grabbed.width(); ++x)
-            count += grabbed.pixelColor(x, y) == color ? 1 : 0;
-    return count;
 }
 } // namespace
 
@@ -65,8 +35,6 @@ void TestGuideLines::pathHighlightFollowsItsBox_data()
     QTest::addColumn<QLineF>("side1");
     QTest::addColumn<QLineF>("side2");
 
-    const QLineF fullBA(75, 250, 75, 50);
-    const QLineF fullAD(75, 50, 375, 50);
     QTest::newRow("at B") << 0 << path0Parked << path1Parked << path2Parked;
     QTest::newRow("first step") << 1 << QLineF(75, 250, 75, 225) << path1Parked << path2Parked;
     QTest::newRow("at A") << 8 << fullBA << path1Parked << path2Parked;
@@ -181,12 +149,12 @@ void TestGuideLines::parkedGuidesAreOutOfSight()
     walkTo(form, 14);
     form.Check1.click();
     form.Check3.click();
-    QVERIFY(countShown(form.kokuban.grab().toImage(), pink) > 0);
+    QVERIFY(countOf(form.kokuban.grab().toImage(), pink) > 0);
 
     form.Check1.click();
     form.Check3.click();
     const QImage grabbed = form.kokuban.grab().toImage();
-    QCOMPARE(countShown(grabbed, pink), 0);
+    QCOMPARE(countOf(grabbed, pink), 0);
     QCOMPARE(shown(grabbed, QPointF(75, 150)), white);
     QCOMPARE(shown(grabbed, QPointF(150, 50)), white);
 }

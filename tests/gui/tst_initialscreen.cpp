@@ -1,22 +1,10 @@
 // The window as it opens and as the reset leaves it: layout, texts and the two pictures.
-#include "app/form1.h"
+#include "figureprobe.h"
 
 #include <QTest>
 
 namespace {
-const QColor green(0, 128, 0);
-const QColor white(255, 255, 255);
 const QColor gridColor(0, 128, 0);
-const QColor paper(255, 255, 192);
-
-// What a surface shows at a point of its drawing area, controls included.
-QColor shown(PictureBox &surface, const QPoint &position)
-{
-    const QImage image = surface.grab().toImage();
-    const qreal ratio = image.devicePixelRatio();
-    const QPoint onScreen = position + QPoint(PictureBox::borderWidth, PictureBox::borderWidth);
-    return image.pixelColor(qRound(onScreen.x() * ratio), qRound(onScreen.y() * ratio));
-}
 
 // Every colour shown anywhere inside the surface's border.
 QSet<QRgb> coloursShown(PictureBox &surface)
@@ -262,7 +250,6 @@ void TestInitialScreen::blackboardShowsTheRectangle()
 void TestInitialScreen::markerIsCentredOnB()
 {
     Form1 form;
-    const QColor red(255, 0, 0);
     QCOMPARE(shown(form.kokuban, QPoint(75, 250)), red);
     for (const QPoint offset : {QPoint(-3, 0), QPoint(3, 0), QPoint(0, -3), QPoint(0, 3)})
         QCOMPARE(shown(form.kokuban, QPoint(75, 250) + offset), red);

@@ -1,70 +1,11 @@
 // The step back: the walk from C back to B, the parking at the corners, the tag's fixed places,
 // and a step forward and back leaving every view but the tag as it was.
-#include "app/form1.h"
+#include "figureprobe.h"
 
 #include <QPainter>
 #include <QTest>
 
 namespace {
-const QLineF line1Parked(8, 268, 32, 268);
-const QLineF line2Parked(40, 268, 64, 268);
-const QLineF line3Parked(72, 268, 96, 268);
-const QLineF path0Parked(32, 320, 56, 320);
-const QLineF path1Parked(72, 320, 96, 320);
-const QLineF path2Parked(112, 320, 136, 320);
-const QLineF heightParked(168, 320, 192, 320);
-const QLineF line1Full(49, 200, 129, 80);
-const QLineF line2Full(129, 80, 249, 80);
-const QLineF fullBA(75, 250, 75, 50);
-const QLineF fullAD(75, 50, 375, 50);
-const QColor blue(0, 0, 255);
-
-QLineF segment(const LineControl &line)
-{
-    return QLineF(line.x1(), line.y1(), line.x2(), line.y2());
-}
-
-QList<QLineF> graphLines(const Form1 &form)
-{
-    return {segment(form.Line1), segment(form.Line2), segment(form.Line3)};
-}
-
-QList<QLineF> pathLines(const Form1 &form)
-{
-    return {segment(form.Line4[0]), segment(form.Line4[1]), segment(form.Line4[2])};
-}
-
-QPointF marker(const Form1 &form)
-{
-    return QPointF(form.Shape1.left(), form.Shape1.top());
-}
-
-QPointF tag(const Form1 &form)
-{
-    return QPointF(form.P.left(), form.P.top());
-}
-
-void forward(Form1 &form, int times)
-{
-    for (int step = 0; step < times; ++step)
-        form.susumu.click();
-}
-
-void back(Form1 &form, int times)
-{
-    for (int step = 0; step < times; ++step)
-        form.modoru.click();
-}
-
-int countOf(const QImage &image, const QColor &color)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == color ? 1 : 0;
-    return count;
-}
-
 // What a view shows, as far as a step forward and back must give it back.
 struct Views
 {

@@ -1,48 +1,14 @@
 // The step forward: the walk from B to C one press at a time, the triangle it shades, the guide
 // lines and the graph it moves, and the press at C.
-#include "app/form1.h"
+#include "figureprobe.h"
 
 #include <QTest>
 
 namespace {
-const QLineF line1Parked(8, 268, 32, 268);
-const QLineF line2Parked(40, 268, 64, 268);
-const QLineF line3Parked(72, 268, 96, 268);
-const QLineF path0Parked(32, 320, 56, 320);
-const QLineF path1Parked(72, 320, 96, 320);
-const QLineF path2Parked(112, 320, 136, 320);
-const QLineF heightParked(168, 320, 192, 320);
-const QColor green(0, 128, 0);
-const QColor white(255, 255, 255);
-const QColor blue(0, 0, 255);
-const QColor red(255, 0, 0);
-const QColor brown(192, 64, 0);
-const QColor magenta(255, 0, 255);
-
-QLineF segment(const LineControl &line)
-{
-    return QLineF(line.x1(), line.y1(), line.x2(), line.y2());
-}
-
-QList<QLineF> graphLines(const Form1 &form)
-{
-    return {segment(form.Line1), segment(form.Line2), segment(form.Line3)};
-}
-
 QList<QLineF> guideLines(const Form1 &form)
 {
     return {segment(form.Line4[0]), segment(form.Line4[1]), segment(form.Line4[2]),
             segment(form.Line5)};
-}
-
-QPointF marker(const Form1 &form)
-{
-    return QPointF(form.Shape1.left(), form.Shape1.top());
-}
-
-QPointF tag(const Form1 &form)
-{
-    return QPointF(form.P.left(), form.P.top());
 }
 
 void tickAll(Form1 &form)
@@ -50,12 +16,6 @@ void tickAll(Form1 &form)
     form.Check1.click();
     form.Check2.click();
     form.Check3.click();
-}
-
-void press(Form1 &form, int times)
-{
-    for (int step = 0; step < times; ++step)
-        form.susumu.click();
 }
 
 // Where P stands after a walk of the given length from B, worked out from the figure.
@@ -71,22 +31,6 @@ QPointF pointAt(int distance)
 QPoint pixel(const QPointF &point)
 {
     return point.toPoint();
-}
-
-int countOf(const QImage &image, const QColor &color)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == color ? 1 : 0;
-    return count;
-}
-
-QColor shown(const QImage &grabbed, const QPointF &point)
-{
-    const qreal ratio = grabbed.devicePixelRatio();
-    const QPointF onScreen = point + QPointF(PictureBox::borderWidth, PictureBox::borderWidth);
-    return grabbed.pixelColor(QPoint(int(onScreen.x() * ratio), int(onScreen.y() * ratio)));
 }
 } // namespace
 
@@ -116,10 +60,6 @@ void TestStepForward::walkFromBToC_data()
     QTest::addColumn<QList<QLineF>>("graph");
     QTest::addColumn<QList<QLineF>>("guides");
 
-    const QLineF line1Full(49, 200, 129, 80);
-    const QLineF line2Full(129, 80, 249, 80);
-    const QLineF fullBA(75, 250, 75, 50);
-    const QLineF fullAD(75, 50, 375, 50);
     QTest::newRow("1, first step up BA")
         << 1 << QPointF(70, 220) << QPointF(48, 204) << QPoint(148, 240)
         << QList<QLineF>{{49, 200, 59, 185}, line2Parked, line3Parked}
@@ -155,7 +95,7 @@ void TestStepForward::walkFromBToC()
 
     Form1 form;
     tickAll(form);
-    press(form, distance);
+    forward(form, distance);
 
     QCOMPARE(form.Distance.value(), distance);
     QCOMPARE(form.Text1.text(), QStringLiteral(" %1").arg(distance));
@@ -194,7 +134,7 @@ void TestStepForward::triangleIsOutlinedAndShaded()
     QFETCH(QList<QPointF>, outside);
 
     Form1 form;
-    press(form, distance);
+    forward(form, distance);
     const QPointF b(75, 250);
     const QPointF c(375, 250);
     const QPointF p = pointAt(distance);
@@ -213,13 +153,13 @@ void TestStepForward::graphShowsInItsColours()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.Check2.click();
-    press(form, 5);
+    forward(form, 5);
     QImage grabbed = form.gamen.grab().toImage();
     QCOMPARE(shown(grabbed, QPointF(74, 162.5)), red);
     QCOMPARE(countOf(grabbed, brown), 0);
     QCOMPARE(countOf(grabbed, magenta), 0);
 
-    press(form, 19);
+    forward(form, 19);
     grabbed = form.gamen.grab().toImage();
     QCOMPARE(shown(grabbed, QPointF(89, 140)), red);
     QCOMPARE(shown(grabbed, QPointF(189, 80)), brown);
@@ -236,7 +176,7 @@ void TestStepForward::pressAtCOnlyRedrawsTheRectangle()
     const Form1 fresh;
     Form1 form;
     tickAll(form);
-    press(form, 28);
+    forward(form, 28);
     const QList<QLineF> graph = graphLines(form);
     const QList<QLineF> guides = guideLines(form);
     const QPointF markerBefore = marker(form);
@@ -263,7 +203,7 @@ void TestStepForward::firstPressAfterStartUpAndReset()
     QCOMPARE(marker(form), QPointF(70, 220));
     QCOMPARE(tag(form), QPointF(48, 204));
 
-    press(form, 12);
+    forward(form, 12);
     form.syokigamen.click();
     form.susumu.click();
     QCOMPARE(form.Distance.value(), 1);
@@ -275,7 +215,7 @@ void TestStepForward::firstPressAfterStartUpAndReset()
 void TestStepForward::graphSwitchedOnMidWalkMovesOnlyTheCurrentPiece()
 {
     Form1 form;
-    press(form, 10);
+    forward(form, 10);
     form.Check2.click();
     form.susumu.click();
     const QList<QLineF> graph{line1Parked, {129, 80, 159, 80}, line3Parked};
@@ -308,7 +248,7 @@ void TestStepForward::grayedBoxesCountAsOn()
     form.Check1.setCheckState(Qt::PartiallyChecked);
     form.Check2.setCheckState(Qt::PartiallyChecked);
     form.Check3.setCheckState(Qt::PartiallyChecked);
-    press(form, 9);
+    forward(form, 9);
     QCOMPARE(segment(form.Line4[1]), QLineF(75, 50, 100, 50));
     QCOMPARE(segment(form.Line5), QLineF(100, 50, 100, 250));
     QCOMPARE(segment(form.Line2), QLineF(129, 80, 139, 80));
