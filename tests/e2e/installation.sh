@@ -26,8 +26,9 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $id.desk
 for line in "Exec=tavilo" "Icon=tavilo" "Categories=Education;Math;"; do
     grep -qxF "$line" "$desktop" || fail "$id.desktop lacks $line"
 done
-grep -q '^Name\[ja\]=' "$desktop" && grep -q '^Comment\[ja\]=' "$desktop" ||
-    fail "$id.desktop has no Japanese name or comment"
+for key in 'Name\[ja\]' 'Comment\[ja\]'; do
+    grep -q "^$key=" "$desktop" || fail "$id.desktop has no $key"
+done
 echo "ok 2 - the menu entry passes desktop-file-validate"
 
 metainfo=$prefix/share/metainfo/$id.metainfo.xml

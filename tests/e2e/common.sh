@@ -1,0 +1,164 @@
+# Shared by the real-window tests (sourced): installing the program, clicking its controls and
+# reading pixels back from screenshots of the X display.
+# shellcheck shell=bash disable=SC2034
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# shellcheck source=tools/screenshot.sh
+source "$repo/tools/screenshot.sh"
+
+# Where the parts of the window lie, in window coordinates: the top-left corner of each
+# surface's drawing area (inside its 2-pixel border), and the size of each area that the
+# tests compare as a whole.
+kokuban_origin=(26 114)
+gamen_origin=(474 162)
+kokuban_area=429x309+26+114
+gamen_area=381x261+474+162
+text1_area=65x33+608+48
+tomeru_area=57x33+112+64
+
+# Centres of the controls that the tests click.
+syokigamen_at=(256 28)
+end_at=(824 36)
+jidou_at=(72 80)
+tomeru_at=(140 80)
+modoru_at=(324 80)
+susumu_at=(420 80)
+check1_at=(736 32)
+check2_at=(632 128)
+check3_at=(416 32)
+combo1_arrow_at=(841 122)
+
+test_number=0
+work=$(mktemp -d)
+trap 'stop_x_session; rm -rf "$work"' EXIT
+
+# Installs the build into a prefix of its own, as a user's `cmake --install` would.
+install_program() {
+    cmake --install "$1" --prefix "$work/prefix" >/dev/null
+    installed_binary=$work/prefix/bin/tavilo
+}
+
+ok() {
+    test_number=$((test_number + 1))
+    echo "ok $test_number - $1"
+}
+
+# Reports the failure, keeps the last screenshot next to the build for a look, and stops.
+fail() {
+    echo "not ok - $1" >&2
+    if [ -n "${keep_folder:-}" ] && [ -f "$work/current.png" ]; then
+        mkdir -p "$keep_folder"
+        cp "$work/current.png" "$keep_folder/failed-$(date +%H%M%S).png"
+        echo "screenshot kept in $keep_folder" >&2
+    fi
+    exit 1
+}
+
+# Where the window's client area lies on the screen.
+read_client_origin() {
+    local info
+    info=$(xwininfo -id "$window")
+    client_x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    client_y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+}
+
+# A real pointer click at a point of the window.
+click() {
+    xdotool mousemove "$((client_x + $1))" "$((client_y + $2))" click 1
+}
+
+# Parks the pointer where it hovers over no control.
+pointer_away() {
+    xdotool mousemove "$((client_x + 5))" "$((client_y + 430))"
+}
+
+# Takes a screenshot of the window's client area into $work/current.png.
+look() {
+    import -window root -crop "865x437+$client_x+$client_y" +repage "$work/current.png"
+}
+
+keep_look() {
+    cp "$work/current.png" "$work/$1.png"
+}
+
+# The colour (RRGGBB) at a point of a surface ("kokuban", "gamen") or of the window.
+colour_at() {
+    local surface=$1 x=$2 y=$3
+    case $surface in
+    kokuban) x=$((x + kokuban_origin[0])) y=$((y + kokuban_origin[1])) ;;
+    gamen) x=$((x + gamen_origin[0])) y=$((y + gamen_origin[1])) ;;
+    esac
+    convert "$work/current.png" -format "%[hex:u.p{$x,$y}]" info:
+}
+
+is_colour() {
+    [ "$(colour_at "$1" "$2" "$3")" = "$4" ]
+}
+
+# How many pixels of an area (WxH+X+Y in window coordinates) have the colour RRGGBB.
+count_colour() {
+    convert "$work/current.png" -crop "$1" +repage -format %c histogram:info: |
+        awk -v colour="#$2" '$3 == colour { sub(":", "", $1); n = $1 } END { print n + 0 }'
+}
+
+# Whether an area of the current screenshot equals the same area of a kept one, pixel for pixel.
+same_area() {
+    local difference
+    difference=$(compare -metric AE "$work/$1.png[$2]" "$work/current.png[$2]" null: 2>&1) || true
+    [ "$difference" = 0 ]
+}
+
+differs() {
+    ! same_area "$@"
+}
+
+# Checks a pixel of the current screenshot and names what it shows when it is wrong.
+expect_colour() {
+    local surface=$1 x=$2 y=$3 colour=$4 what=$5 actual
+    actual=$(colour_at "$surface" "$x" "$y")
+    [ "$actual" = "$colour" ] ||
+        fail "$what: $surface ($x, $y) shows $actual instead of $colour"
+}
+
+expect_none() {
+    local area=$1 colour=$2 what=$3 count
+    count=$(count_colour "$area" "$colour")
+    [ "$count" -eq 0 ] || fail "$what: $count pixels of $colour in $area"
+}
+
+# Looks again and again until the condition holds for the current screenshot.
+wait_until() {
+    local what=$1 deadline=$((SECONDS + 15))
+    shift
+    while :; do
+        look
+        "$@" && return 0
+        [ "$SECONDS" -lt "$deadline" ] || fail "waited in vain for $what"
+        sleep 0.1
+    done
+}
+
+# Looks until two screenshots in a row are the same: the program has finished drawing.
+wait_until_still() {
+    local deadline=$((SECONDS + 15))
+    look
+    keep_look previous
+    while :; do
+        sleep 0.3
+        look
+        same_area previous 865x437+0+0 && return 0
+        [ "$SECONDS" -lt "$deadline" ] || fail "the window kept changing"
+        keep_look previous
+    done
+}
+
+# Waits for the program to end by itself and checks its exit status.
+expect_program_ends() {
+    local status=0 deadline=$((SECONDS + 10))
+    while kill -0 "$program_pid" 2>/dev/null; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "$1: the program is still running"
+        sleep 0.1
+    done
+    wait "$program_pid" || status=$?
+    [ "$status" -eq 0 ] || fail "$1: the program ended with status $status"
+}
