@@ -14,6 +14,8 @@ need_packages() {
 }
 
 build_packages=(cmake g++ make qt6-base-dev fonts-ipafont-gothic)
+# The fuzz target needs clang with its sanitizer and libFuzzer runtimes.
+fuzz_packages=(clang-14 libclang-rt-14-dev)
 # The real-window and desktop tests: a virtual display with a window manager, pointer input,
 # screenshots, the MinGW resource compiler and the validators of menu and catalogue entries.
 test_packages=(xvfb x11-utils xdotool imagemagick openbox binutils-mingw-w64-x86-64

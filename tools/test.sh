@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program with its tests and runs every test.
+# Installs what is missing, builds the program with its tests and runs every test; then runs the
+# whole suite again built with AddressSanitizer and UndefinedBehaviorSanitizer (any report fails
+# its test), and the text-to-number fuzz target for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 need_packages "${build_packages[@]}" xvfb xauth x11-utils xdotool imagemagick
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
-cd build
-ctest --output-on-failure -j"$(nproc)"
+(cd build && ctest --output-on-failure -j"$(nproc)")
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVILO_SANITIZE=ON >/dev/null
+cmake --build build-sanitize -j"$(nproc)"
+# The random walk runs fewer sequences here: instrumented drawing is several times slower.
+(cd build-sanitize &&
+    ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
+        LSAN_OPTIONS=suppressions="$PWD/../tools/lsan.supp" \
+        UBSAN_OPTIONS=print_stacktrace=1 \
+        TAVILO_RANDOMWALK_SEQUENCES=200 \
+        ctest --output-on-failure -j"$(nproc)")
+
+bash tools/fuzz.sh 25
