@@ -1,0 +1,90 @@
+// Start-up time to the first painted frame and resident memory after start, of the program and
+// of a minimal window, measured in alternating runs of the two probe programs.
+// Usage: bench_startup PROGRAM YARDSTICK [RUNS]
+// Prints, for each: "startup NAME <median ms> <median resident kB>".
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStringList>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+struct Sample
+{
+    double milliseconds;
+    double kilobytes;
+};
+
+long long steadyNanoseconds()
+{
+    return std::chrono::nanoseconds(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// One start of a probe program on the offscreen platform; it ends itself at its first frame.
+Sample startOnce(const QString &program)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    const long long started = steadyNanoseconds();
+    process.start(program, {});
+    process.waitForFinished(60'000);
+    // "first-frame <ns> rss-kb <kB>"
+    const QStringList words = QString::fromLatin1(process.readAllStandardOutput()).split(' ');
+    if (process.exitCode() != 0 || words.size() != 4) {
+        std::fprintf(stderr, "%s did not report its first frame\n", qPrintable(program));
+        std::exit(1);
+    }
+    return {(words[1].toLongLong() - started) / 1e6, words[3].toDouble()};
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+void print(const QString &program, const std::vector<Sample> &samples)
+{
+    std::vector<double> times;
+    std::vector<double> sizes;
+    for (const Sample &sample : samples) {
+        times.push_back(sample.milliseconds);
+        sizes.push_back(sample.kilobytes);
+    }
+    std::printf("startup %s %.1f %.0f\n", qPrintable(QFileInfo(program).fileName()), median(times),
+                median(sizes));
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    if (arguments.size() < 3) {
+        std::fprintf(stderr, "usage: bench_startup PROGRAM YARDSTICK [RUNS]\n");
+        return 2;
+    }
+    const int runs = arguments.size() > 3 ? arguments[3].toInt() : 15;
+    const QString program = arguments[1];
+    const QString yardstick = arguments[2];
+    // One unmeasured start each, so that both find their libraries and fonts in the page cache.
+    startOnce(program);
+    startOnce(yardstick);
+    std::vector<Sample> programSamples;
+    std::vector<Sample> yardstickSamples;
+    for (int run = 0; run < runs; ++run) {
+        programSamples.push_back(startOnce(program));
+        yardstickSamples.push_back(startOnce(yardstick));
+    }
+    print(program, programSamples);
+    print(yardstick, yardstickSamples);
+    return 0;
+}

@@ -1,0 +1,103 @@
+// Timing of one step with all three boxes on, the repaint of both surfaces into images included,
+// against the floor: clearing both surfaces and repainting them, nothing else.
+// Run with -median 9 for the median of nine runs; with -callgrind for instruction counts.
+#include "app/form1.h"
+
+#include <QImage>
+#include <QTest>
+
+namespace {
+// An image that a surface repaints into, at the surface's device pixel ratio.
+QImage canvasFor(const QWidget &surface)
+{
+    const qreal ratio = surface.devicePixelRatioF();
+    QImage image(surface.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+// What a screen update of both surfaces does: paint the image and the controls over it.
+class Repaint
+{
+public:
+    explicit Repaint(Form1 &form)
+        : m_form(form), m_blackboard(canvasFor(form.kokuban)), m_paper(canvasFor(form.gamen))
+    {}
+
+    void operator()()
+    {
+        m_form.kokuban.render(&m_blackboard);
+        m_form.gamen.render(&m_paper);
+    }
+
+private:
+    Form1 &m_form;
+    QImage m_blackboard;
+    QImage m_paper;
+};
+
+// Walks to C and back again, so that every step of the path is timed in both directions.
+class Walk
+{
+public:
+    explicit Walk(Form1 &form) : m_form(form) {}
+
+    void step()
+    {
+        if (m_form.Distance == 28)
+            m_forward = false;
+        else if (m_form.Distance == 0)
+            m_forward = true;
+        if (m_forward)
+            m_form.susumu.click();
+        else
+            m_form.modoru.click();
+    }
+
+private:
+    Form1 &m_form;
+    bool m_forward = true;
+};
+} // namespace
+
+class BenchStep : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void step_data();
+    void step();
+};
+
+void BenchStep::step_data()
+{
+    QTest::addColumn<bool>("floor");
+
+    QTest::newRow("all boxes on") << false;
+    QTest::newRow("floor") << true;
+}
+
+void BenchStep::step()
+{
+    QFETCH(bool, floor);
+
+    Form1 form;
+    form.Check1.click();
+    form.Check2.click();
+    form.Check3.click();
+    Repaint repaint(form);
+    Walk walk(form);
+    QBENCHMARK
+    {
+        if (floor) {
+            form.kokuban.cls();
+            form.gamen.cls();
+        } else {
+            walk.step();
+        }
+        repaint();
+    }
+}
+
+QTEST_MAIN(BenchStep)
+#include "bench_step.moc"
