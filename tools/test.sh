@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-need_packages "${build_packages[@]}" xvfb xauth x11-utils xdotool imagemagick
+need_packages "${build_packages[@]}" "${test_packages[@]}" xauth
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 (cd build && ctest --output-on-failure -j"$(nproc)")
