@@ -22,10 +22,8 @@ constexpr int actionsPerRow = 150;
 constexpr int maximumWalks = 40;
 
 // Typed speeds, all short waits (at most 40 ms): digits, blanks, letters, signs, &H and &O.
-// (The box completes typing from its list: "0" becomes "01", so a plain "1", which would become
-// "10", is left out.)
-const QStringList typedSpeeds{"01",  "0",  "",    "abc", "-3",  "&H1", "0.5",
-                              "1e0", " 2", "&O1", "x",   "1.5", "2 "};
+const QStringList typedSpeeds{"01",  "1",   "0",  "",    "abc", "-3",  "&H1",
+                              "0.5", "1e0", " 2", "&O1", "x",   "1.5", "2 "};
 
 const QLineF path0Parked(32, 320, 56, 320);
 const QLineF path1Parked(72, 320, 96, 320);
@@ -176,7 +174,7 @@ private:
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
-        if (!m_form.Combo1.currentText().startsWith(text))
+        if (m_form.Combo1.currentText() != text)
             fail(QStringLiteral("the speed box shows \"%1\" after typing \"%2\"")
                      .arg(m_form.Combo1.currentText(), text));
     }
