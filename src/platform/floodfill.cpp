@@ -28,11 +28,11 @@ template <QRgb (*rgbOf)(QRgb)> class SpanFill
 {
 public:
     SpanFill(QImage &image, QRgb border, QRgb fill)
-        : width_(image.width()), height_(image.height()),
-          stride_(static_cast<std::ptrdiff_t>(image.bytesPerLine() / sizeof(QRgb))),
-          pixels_(reinterpret_cast<QRgb *>(image.bits())), border_(border & rgbMask),
-          fillRgb_(fill & rgbMask), fillPixel_(fill | opaque), maskStride_((width_ + 63) / 64),
-          mask_(static_cast<std::size_t>(maskStride_) * static_cast<std::size_t>(height_))
+        : m_width(image.width()), m_height(image.height()),
+          m_stride(static_cast<std::ptrdiff_t>(image.bytesPerLine() / sizeof(QRgb))),
+          m_pixels(reinterpret_cast<QRgb *>(image.bits())), m_border(border & rgbMask),
+          m_fillRgb(fill & rgbMask), m_fillPixel(fill | opaque), m_maskStride((m_width + 63) / 64),
+          m_mask(static_cast<std::size_t>(m_maskStride) * static_cast<std::size_t>(m_height))
     {}
 
     void run(QPoint seed)
@@ -40,9 +40,9 @@ public:
         // The seed row is scanned as if reached from above, the row above it as if from below.
         push(seed.x(), seed.x(), seed.y(), 1);
         push(seed.x(), seed.x(), seed.y() - 1, -1);
-        while (!stack_.empty()) {
-            const Span span = stack_.back();
-            stack_.pop_back();
+        while (!m_stack.empty()) {
+            const Span span = m_stack.back();
+            m_stack.pop_back();
             scan(span);
         }
     }
@@ -57,19 +57,22 @@ private:
         int dy;
     };
 
-    QRgb *row(int y) const { return pixels_ + y * stride_; }
-    quint64 *maskRow(int y) { return mask_.data() + static_cast<std::ptrdiff_t>(y) * maskStride_; }
+    QRgb *row(int y) const { return m_pixels + y * m_stride; }
+    quint64 *maskRow(int y)
+    {
+        return m_mask.data() + static_cast<std::ptrdiff_t>(y) * m_maskStride;
+    }
 
     bool inside(const QRgb *pixels, const quint64 *mask, int x) const
     {
         const QRgb rgb = rgbOf(pixels[x]);
-        return rgb != border_ && (rgb != fillRgb_ || (mask[x >> 6] >> (x & 63) & 1) == 0);
+        return rgb != m_border && (rgb != m_fillRgb || (mask[x >> 6] >> (x & 63) & 1) == 0);
     }
 
     void push(int left, int right, int y, int dy)
     {
-        if (y >= 0 && y < height_)
-            stack_.push_back({left, right, y, dy});
+        if (y >= 0 && y < m_height)
+            m_stack.push_back({left, right, y, dy});
     }
 
     // Finds the runs of row span.y that touch [left, right], paints them and queues their
@@ -90,7 +93,7 @@ private:
                 push(x, x1 - 1, y - dy, -dy);
         }
         while (x1 <= span.right) {
-            while (x1 < width_ && inside(pixels, mask, x1))
+            while (x1 < m_width && inside(pixels, mask, x1))
                 ++x1;
             if (x1 > x) {
                 paint(pixels, mask, x, x1 - 1);
@@ -107,7 +110,7 @@ private:
 
     void paint(QRgb *pixels, quint64 *mask, int first, int last)
     {
-        std::fill(pixels + first, pixels + last + 1, fillPixel_);
+        std::fill(pixels + first, pixels + last + 1, m_fillPixel);
         const int firstWord = first >> 6;
         const int lastWord = last >> 6;
         const quint64 head = allBits << (first & 63);
@@ -121,16 +124,16 @@ private:
         mask[lastWord] |= tail;
     }
 
-    const int width_;
-    const int height_;
-    const std::ptrdiff_t stride_;
-    QRgb *const pixels_;
-    const QRgb border_;
-    const QRgb fillRgb_;
-    const QRgb fillPixel_;
-    const int maskStride_;
-    std::vector<quint64> mask_;
-    std::vector<Span> stack_;
+    const int m_width;
+    const int m_height;
+    const std::ptrdiff_t m_stride;
+    QRgb *const m_pixels;
+    const QRgb m_border;
+    const QRgb m_fillRgb;
+    const QRgb m_fillPixel;
+    const int m_maskStride;
+    std::vector<quint64> m_mask;
+    std::vector<Span> m_stack;
 };
 
 template <QRgb (*rgbOf)(QRgb)> bool fillRegion(QImage &image, QPoint seed, QRgb border, QRgb fill)
