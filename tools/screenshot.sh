@@ -30,7 +30,8 @@ start_program() {
     program_pid=$!
     x_session_pids+=("$program_pid")
     window=
-    for _ in $(seq 100); do
+    # A slow start (a sanitizer build on a busy machine) may take many seconds.
+    for _ in $(seq 300); do
         window=$(xdotool search --onlyvisible --pid "$program_pid" --name 'by Oskavel' \
             2>/dev/null | head -n 1 || true)
         [ -n "$window" ] && return 0

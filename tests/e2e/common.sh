@@ -128,7 +128,7 @@ expect_none() {
 
 # Looks again and again until the condition holds for the current screenshot.
 wait_until() {
-    local what=$1 deadline=$((SECONDS + 15))
+    local what=$1 deadline=$((SECONDS + 30))
     shift
     while :; do
         look
@@ -140,7 +140,7 @@ wait_until() {
 
 # Looks until two screenshots in a row are the same: the program has finished drawing.
 wait_until_still() {
-    local deadline=$((SECONDS + 15))
+    local deadline=$((SECONDS + 30))
     look
     keep_look previous
     while :; do
@@ -154,7 +154,7 @@ wait_until_still() {
 
 # Waits for the program to end by itself and checks its exit status.
 expect_program_ends() {
-    local status=0 deadline=$((SECONDS + 10))
+    local status=0 deadline=$((SECONDS + 20))
     while kill -0 "$program_pid" 2>/dev/null; do
         [ "$SECONDS" -lt "$deadline" ] || fail "$1: the program is still running"
         sleep 0.1

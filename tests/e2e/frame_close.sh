@@ -12,7 +12,7 @@ keep_folder=$build/e2e-screenshots
 
 # Waits until the window manager has framed the window: the frame's extents are set.
 wait_for_frame() {
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         frame_extents=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null |
             sed -n 's/.* = //p' | tr -d ' ')
         [ -n "$frame_extents" ] && return 0
@@ -32,7 +32,7 @@ install_program "$build"
 start_display
 openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >/dev/null 2>&1 &
 x_session_pids+=($!)
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
 done
