@@ -1,15 +1,46 @@
 #include "platform/fonts.h"
 
+#include <QFontDatabase>
+#include <QStringList>
+
 namespace {
-// The layout's face, "ＭＳ Ｐゴシック", is not installed here. Asking for it first would send
-// every font request through a fallback search; its stand-in is named directly instead.
-const QString installedGothic = QStringLiteral("IPAPGothic");
+// Stand-ins in order of preference, all proportional Japanese Gothic faces.
+const QStringList standInGothics = {QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
+                                    QStringLiteral("Noto Sans CJK JP")};
 constexpr int defaultUiPixelSize = 12; // 9 points at 96 dots per inch
+
+// The first of the wanted faces that is installed. Naming an installed face keeps every font
+// request of the layout out of fontconfig's fallback search.
+QString firstInstalled(const QStringList &wanted)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &family : wanted)
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return family;
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
 } // namespace
+
+QString gothicFamily()
+{
+    static const QString family = firstInstalled(
+        QStringList{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic")} +
+        standInGothics);
+    return family;
+}
+
+QString uiFamily()
+{
+    static const QString family = firstInstalled(QStringList{QStringLiteral("MS UI Gothic"),
+                                                             QStringLiteral("ＭＳ Ｐゴシック"),
+                                                             QStringLiteral("MS PGothic")} +
+                                                 standInGothics);
+    return family;
+}
 
 QFont gothicFont(int pixelSize, bool bold)
 {
-    QFont font(installedGothic);
+    QFont font(gothicFamily());
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
@@ -17,5 +48,7 @@ QFont gothicFont(int pixelSize, bool bold)
 
 QFont defaultUiFont()
 {
-    return gothicFont(defaultUiPixelSize);
+    QFont font(uiFamily());
+    font.setPixelSize(defaultUiPixelSize);
+    return font;
 }
