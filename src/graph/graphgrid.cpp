@@ -6,7 +6,8 @@
 namespace {
 const QColor gridColor(0, 128, 0);
 
-// Spaced so that, in the surface's font, each number stands under its grid line.
+// Spaced so that, in the character widths the surface lays its text out in, each number stands
+// under its grid line.
 const QString xAxisNumbers = QStringLiteral(
     u"２   ４ \u3000６   ８ \u300010  12\u300014\u300016\u300018\u300020\u300022\u300024\u3000"
     u"26\u300028 \u3000 (cm)");

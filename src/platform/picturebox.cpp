@@ -1,5 +1,6 @@
 #include "platform/picturebox.h"
 
+#include "platform/fittedtext.h"
 #include "platform/floodfill.h"
 #include "platform/lightweightcontrol.h"
 
@@ -63,8 +64,8 @@ void PictureBox::print(const QString &text)
     QPainter painter(&m_image);
     painter.setFont(font());
     painter.setPen(m_foreColor);
-    painter.drawText(topLeft + QPointF(0, metrics.ascent()), text);
-    drawn(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height())));
+    drawFittedText(painter, topLeft, text);
+    drawn(QRectF(topLeft, QSizeF(fittedWidth(text, font()), metrics.height())));
     m_currentX = 0;
     m_currentY += metrics.height();
 }

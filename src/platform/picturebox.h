@@ -45,7 +45,8 @@ public:
     // style is solid.
     void box(const QPointF &corner, const QPointF &opposite);
     // Draws one line of text with its top-left at the text position, then moves the text
-    // position to the start of the next line.
+    // position to the start of the next line. The text is laid out in the character widths of
+    // the layout's face, so that text spaced with blanks lands where the layout places it.
     void print(const QString &text);
     // Paints the region around seed, up to pixels of colour border, with the fill colour when
     // the fill style is solid; a transparent fill style paints nothing.
