@@ -2,7 +2,9 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 
 namespace {
 // Advances of the layout's face at its 12-pixel em, in pixels.
@@ -53,17 +55,35 @@ qreal fittedWidth(const QString &text, const QFont &font)
     return width;
 }
 
+// One glyph run for the whole text: the text is drawn as often as the grid is, on every step.
+// A character the face has no glyph for is drawn by itself, so the toolkit's font fallback
+// finds one.
 void drawFittedText(QPainter &painter, const QPointF &topLeft, const QString &text)
 {
     const QFont font = painter.font();
-    const QFontMetricsF metrics(font, painter.device());
+    const QRawFont rawFont = QRawFont::fromFont(font);
+    const QList<uint> characters = text.toUcs4();
+    const QList<quint32> glyphs = rawFont.glyphIndexesForString(text);
+    const QList<QPointF> naturalAdvances = rawFont.advancesForGlyphIndexes(glyphs);
+    const qreal baseline = topLeft.y() + rawFont.ascent();
+    QList<quint32> runGlyphs;
+    QList<QPointF> runPositions;
     qreal x = topLeft.x();
-    const qreal baseline = topLeft.y() + metrics.ascent();
-    for (const char32_t character : text.toUcs4()) {
-        const QString glyph = characterText(character);
-        const qreal advance = fittedAdvance(character, font);
-        const qreal centring = (advance - metrics.horizontalAdvance(glyph)) / 2;
-        painter.drawText(QPointF(x + centring, baseline), glyph);
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const qreal advance = fittedAdvance(characters[i], font);
+        if (i < glyphs.size() && glyphs[i] != 0) {
+            runGlyphs.append(glyphs[i]);
+            runPositions.append(QPointF(x + (advance - naturalAdvances[i].x()) / 2, baseline));
+        } else {
+            const QString character = characterText(characters[i]);
+            const qreal natural = QFontMetricsF(font).horizontalAdvance(character);
+            painter.drawText(QPointF(x + (advance - natural) / 2, baseline), character);
+        }
         x += advance;
     }
+    QGlyphRun run;
+    run.setRawFont(rawFont);
+    run.setGlyphIndexes(runGlyphs);
+    run.setPositions(runPositions);
+    painter.drawGlyphRun(QPointF(), run);
 }
