@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 // VmRSS of this process, in kB.
@@ -19,6 +20,12 @@ long long residentKilobytes()
         return -1;
     static const QRegularExpression vmRss(QStringLiteral("VmRSS:\\s*(\\d+)"));
     return vmRss.match(QString::fromLatin1(status.readAll())).captured(1).toLongLong();
+}
+
+// Processor time this process has used, user and system, in microseconds.
+long long processorMicroseconds()
+{
+    return std::clock() * 1'000'000LL / CLOCKS_PER_SEC;
 }
 } // namespace
 
@@ -42,7 +49,8 @@ void FirstFrameProbe::report()
 {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     const long long nanoseconds = std::chrono::nanoseconds(now).count();
-    std::printf("first-frame %lld rss-kb %lld\n", nanoseconds, residentKilobytes());
+    std::printf("first-frame %lld rss-kb %lld cpu-us %lld\n", nanoseconds, residentKilobytes(),
+                processorMicroseconds());
     std::fflush(stdout);
     QCoreApplication::quit();
 }

@@ -6,9 +6,9 @@
 class QWidget;
 
 // On the window's first paint it waits for that round of painting to end, prints
-// "first-frame <steady clock, ns> rss-kb <resident set>" on standard output and ends the event
-// loop. The steady clock is the system-wide monotonic one, so the launcher can subtract the
-// moment it started the program.
+// "first-frame <steady clock, ns> rss-kb <resident set> cpu-us <processor time>" on standard
+// output and ends the event loop. The steady clock is the system-wide monotonic one, so the
+// launcher can subtract the moment it started the program.
 class FirstFrameProbe : public QObject
 {
 public:
