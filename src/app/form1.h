@@ -1,6 +1,7 @@
 // The program's one window: its controls in their fixed layout, its state and its procedures.
 #pragma once
 
+#include "app/presenterkeys.h"
 #include "platform/dropdowncombo.h"
 #include "platform/int16.h"
 #include "platform/labelcontrol.h"
@@ -80,6 +81,13 @@ public:
     void tomeru_Click();
 
 private:
+    // The keys of a presenter's remote: forward, back, start and end of the show.
+    PresenterKeys presenterKeys{*this,
+                                {{Qt::Key_PageDown, &susumu},
+                                 {Qt::Key_PageUp, &modoru},
+                                 {Qt::Key_F5, &jidou},
+                                 {Qt::Key_Escape, &tomeru}}};
+
     void placeControls();
     void connectHandlers();
 

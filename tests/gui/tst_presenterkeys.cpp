@@ -1,0 +1,118 @@
+// Tests for the keys of a presenter's remote: each presses one button, wherever the focus is.
+#include "figureprobe.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+QWidget &control(Form1 &form, const QString &name)
+{
+    const std::vector<std::pair<QString, QWidget *>> controls{{"gamen", &form.gamen},
+                                                              {"Text1", &form.Text1},
+                                                              {"Combo1", &form.Combo1},
+                                                              {"susumu", &form.susumu},
+                                                              {"Check1", &form.Check1}};
+    for (const auto &[controlName, widget] : controls)
+        if (controlName == name)
+            return *widget;
+    qFatal("no control %s", qPrintable(name));
+}
+
+// A key as the keyboard gives it: to whichever widget holds the focus.
+void press(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+bool showAndFocus(Form1 &form, QWidget &focus)
+{
+    form.show();
+    if (!QTest::qWaitForWindowActive(&form))
+        return false;
+    focus.setFocus();
+    return focus.isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == &focus;
+}
+} // namespace
+
+class TstPresenterKeys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keyWhateverHasFocus_data();
+    void keyWhateverHasFocus();
+    void keysDuringWalk();
+};
+
+void TstPresenterKeys::keyWhateverHasFocus_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("distance");
+    QTest::addColumn<QString>("speed");
+    const std::vector<std::tuple<const char *, Qt::Key, int>> keys{
+        {"Page Down", Qt::Key_PageDown, 2},
+        {"Page Up", Qt::Key_PageUp, 0},
+        {"Escape, no walk", Qt::Key_Escape, 1},
+        {"Enter, no default button", Qt::Key_Return, 1}};
+    for (const QString focus : {"gamen", "Text1", "Combo1", "susumu", "Check1"})
+        for (const auto &[name, key, distance] : keys)
+            QTest::addRow("%s in %s", name, qPrintable(focus))
+                << focus << int(key) << distance << QStringLiteral("20");
+    QTest::newRow("arrow in Combo1") << "Combo1" << int(Qt::Key_Down) << 1 << QStringLiteral("40");
+}
+
+// From distance 1: the key acts on P and nothing else, the speed box keeping its speed.
+void TstPresenterKeys::keyWhateverHasFocus()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, distance);
+    QFETCH(QString, speed);
+    Form1 form;
+    form.susumu.click();
+    QVERIFY2(showAndFocus(form, control(form, focus)), "the focus where the test puts it");
+    press(Qt::Key(key));
+
+    QCOMPARE(form.Distance.value(), distance);
+    QCOMPARE(form.Combo1.currentText(), speed);
+    QCOMPARE(form.Check1.isChecked(), false);
+    QCOMPARE(form.tomeru.isEnabled(), false);
+}
+
+// F5 walks from B; in its pause Page Down and Page Up do nothing, not even to the speed box that
+// holds the focus, and Escape stops the walk; Page Down then steps on.
+void TstPresenterKeys::keysDuringWalk()
+{
+    Form1 form;
+    form.Combo1.setEditText(QStringLiteral("05"));
+    forward(form, 3);
+    QVERIFY(showAndFocus(form, form.Combo1));
+    QList<int> distancesInPause;
+    int stopRequested = 0;
+    connect(&form.Text1, &QLineEdit::textChanged, &form, [&] {
+        if (form.Distance.value() != 1)
+            return;
+        QTimer::singleShot(0, &form, [&] {
+            press(Qt::Key_PageDown);
+            distancesInPause << form.Distance.value();
+            press(Qt::Key_PageUp);
+            distancesInPause << form.Distance.value();
+            press(Qt::Key_Escape);
+            stopRequested = form.StopRequested.value();
+        });
+    });
+    press(Qt::Key_F5);
+
+    QCOMPARE(distancesInPause, QList<int>({1, 1}));
+    QCOMPARE(stopRequested, 1);
+    QCOMPARE(form.Distance.value(), 1);
+    QCOMPARE(form.Combo1.currentText(), QStringLiteral("05"));
+    QVERIFY2(!form.tomeru.isEnabled() && form.jidou.isEnabled(), "the buttons back after the walk");
+    press(Qt::Key_PageDown);
+    QCOMPARE(form.Distance.value(), 2);
+}
+
+QTEST_MAIN(TstPresenterKeys)
+#include "tst_presenterkeys.moc"
