@@ -27,6 +27,7 @@ check1_at=(736 32)
 check2_at=(632 128)
 check3_at=(416 32)
 combo1_arrow_at=(841 122)
+combo1_edit_at=(818 122)
 
 test_number=0
 work=$(mktemp -d)

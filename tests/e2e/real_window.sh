@@ -214,6 +214,44 @@ reset_keeps_choices() {
     ok "初期画面 after a walk: the initial screen again, the boxes still ticked"
 }
 
+# Whether P stands at a distance of 1 to 7 on BA. With the boxes ticked the height line runs from
+# B up to P and hides the marker but for its top: red just above P means P is there, neither one
+# step below (white side BA) nor above (pink line).
+p_on_ba_at() {
+    is_colour kokuban 75 $((247 - 25 * $1)) "$red"
+}
+
+# The keys of a presenter's remote, with the focus in the speed box, which would take Page Up and
+# Page Down for itself. A typed speed of 200 waits 4 s after each step: time to press keys in the
+# first pause. The speed goes back to 20 for the tests that follow.
+presenter_remote() {
+    click "${combo1_edit_at[@]}"
+    pointer_away
+    xdotool key ctrl+a
+    xdotool type 200
+    xdotool key --delay 50 Next Next Next
+    wait_until "P at 3 by Page Down" p_on_ba_at 3
+    xdotool key Prior
+    wait_until "P back at 2 by Page Up" p_on_ba_at 2
+    ok "Page Down three times, then Page Up, leave P at 2"
+
+    xdotool key F5
+    wait_until "the walk's first step, from B" p_on_ba_at 1
+    xdotool key --delay 50 Next Next
+    sleep 0.5
+    look
+    p_on_ba_at 1 || fail "P left distance 1 on Page Down in the walk's first pause"
+    ok "F5 starts a walk from B; Page Down during the walk does nothing"
+
+    xdotool key Escape
+    wait_until "ストップ disabled again" same_area initial "$tomeru_area"
+    p_on_ba_at 1 || fail "P left distance 1, where Escape stopped the walk"
+    xdotool key Next
+    wait_until "a step by Page Down after the stop" p_on_ba_at 2
+    ok "Escape stops the walk; Page Down steps on from there"
+    choose_speed 3
+}
+
 end_button_during_walk() {
     click "${jidou_at[@]}"
     wait_until "the first step of the walk" is_colour kokuban 75 225 "$red"
@@ -237,5 +275,6 @@ cover_and_uncover 400x250+300+200
 automatic_play
 stop_walk
 reset_keeps_choices
+presenter_remote
 end_button_during_walk
 echo "$test_number passed, 0 failed"
