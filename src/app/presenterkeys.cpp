@@ -25,8 +25,8 @@ bool PresenterKeys::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-// The window system hands a key first to the window's surface object, then to the focused
-// widget; only the second is taken, so that each press acts once.
+// A key press comes first to the window's QWindow, then to the focused widget; only the widget's
+// delivery is taken, so that each press acts once.
 bool PresenterKeys::isInWindow(const QObject *watched) const
 {
     const auto *const widget = qobject_cast<const QWidget *>(watched);
