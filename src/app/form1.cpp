@@ -116,12 +116,15 @@ void Form1::placeControls()
     Text1.setGeometry(608, 48, 65, 33);
     Text1.setFont(gothicFont(24));
     Text1.setText(QStringLiteral("Text1"));
+    Text1.setAccessibleName(Label1.text() + QStringLiteral("（") + Label2.text() +
+                            QStringLiteral("）"));
 
     Combo1.setGeometry(808, 112, 41, 21);
     Combo1.setFont(gothicFont(13));
     Combo1.addItems({QStringLiteral("01"), QStringLiteral("05"), QStringLiteral("10"),
                      QStringLiteral("20"), QStringLiteral("40")});
     Combo1.setCurrentIndex(3);
+    Combo1.setAccessibleName(Label3.text());
 
     kokuban.setBackColor(blackboardGreen);
     kokuban.setForeColor(white);
@@ -184,6 +187,8 @@ void Form1::Form_Load()
     park(Line5, line5Parking);
     P.setTop(226);
     P.setLeft(48);
+    DescribeBlackboard();
+    DescribeGraph();
 }
 
 void Form1::syokigamen_Click()

@@ -111,6 +111,11 @@ private:
     void PlacePathLineBack();
     void PlaceGraphLineBack();
 
+    // What screen readers are told about the two surfaces: where P is and the triangle's area,
+    // and what the graph paper shows.
+    void DescribeBlackboard();
+    void DescribeGraph();
+
 protected:
     // Closing the window by its frame ends the program, and a running walk with it.
     void closeEvent(QCloseEvent *event) override;

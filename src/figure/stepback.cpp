@@ -24,7 +24,9 @@ void Form1::modoru_Click()
     if (checkValue(Check2) != 0) {
         DrawGraphGrid();
         PlaceGraphLineBack();
+        DescribeGraph();
     }
+    DescribeBlackboard();
 }
 
 // On arrival at A or D the tag goes to a fixed place beside the side it is about to travel, since

@@ -23,7 +23,9 @@ void Form1::susumu_Click()
     if (checkValue(Check2) != 0) {
         DrawGraphGrid();
         PlaceGraphLineForward();
+        DescribeGraph();
     }
+    DescribeBlackboard();
 }
 
 void Form1::ShowDistance()

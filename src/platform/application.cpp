@@ -1,10 +1,12 @@
 #include "platform/application.h"
 
+#include "platform/comboboxaccessible.h"
 #include "platform/fonts.h"
 #include "platform/runtimeerror.h"
 #include "res/programicon.h"
 #include "res/version.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QStyleFactory>
 #include <cstdio>
@@ -27,6 +29,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     // Button faces keep the colours of the layout only in a style that paints from the palette.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     setFont(defaultUiFont());
+    QAccessible::installFactory(comboBoxAccessible);
 }
 
 // No procedure of the program handles errors: whatever escapes a handler ends the program here,
