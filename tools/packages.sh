@@ -16,9 +16,13 @@ need_packages() {
 build_packages=(cmake g++ make qt6-base-dev fonts-ipafont-gothic)
 # The fuzz target needs clang with its sanitizer and libFuzzer runtimes.
 fuzz_packages=(clang-14 libclang-rt-14-dev)
+# The Debian package: the tools that make it and work out its library dependencies.
+package_packages=(dpkg-dev file)
 # The real-window and desktop tests: a virtual display with a window manager, pointer input,
 # screenshots, the MinGW resource compiler and the validators of menu and catalogue entries; a
-# second Japanese face to lay the graph paper out in; and for reading the window as a screen
-# reader does, a private session bus, the accessibility bus and the AT-SPI bindings for Python.
+# second Japanese face to lay the graph paper out in; for reading the window as a screen reader
+# does, a private session bus, the accessibility bus and the AT-SPI bindings for Python; and what
+# the package test needs to make the package.
 test_packages=(xvfb x11-utils xdotool imagemagick openbox binutils-mingw-w64-x86-64
-    desktop-file-utils appstream fonts-vlgothic dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
+    desktop-file-utils appstream fonts-vlgothic dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+    "${package_packages[@]}")
