@@ -31,6 +31,16 @@ struct DecimalDigits
     bool sawDigit = false;
 };
 
+// A Japanese input method types the full-width forms of ASCII characters and the ideographic
+// space; each reads as its ASCII counterpart.
+char16_t halfWidth(QChar c)
+{
+    const char16_t code = c.unicode();
+    if (code >= u'\uFF01' && code <= u'\uFF5E')
+        return static_cast<char16_t>(code - (u'\uFF01' - u'!'));
+    return code == u'\u3000' ? u' ' : code;
+}
+
 bool isBlank(char16_t c)
 {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
@@ -41,12 +51,13 @@ bool isDecimalDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
-// The next character that is not a blank, leaving pos on it; 0 at the end of the text.
+// The next character that is not a blank, in its half-width form, leaving pos on it; 0 at the
+// end of the text.
 char16_t peek(QStringView text, qsizetype &pos)
 {
-    while (pos < text.size() && isBlank(text[pos].unicode()))
+    while (pos < text.size() && isBlank(halfWidth(text[pos])))
         ++pos;
-    return pos < text.size() ? text[pos].unicode() : u'\0';
+    return pos < text.size() ? halfWidth(text[pos]) : u'\0';
 }
 
 // The value of an ASCII digit in base 8 or 16; -1 for anything else.

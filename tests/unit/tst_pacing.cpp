@@ -98,6 +98,7 @@ void TstPacing::delayOfSpeed_data()
     QTest::newRow("20") << QStringLiteral("20") << 400;
     QTest::newRow("40") << QStringLiteral("40") << 800;
     QTest::newRow("typed with blanks") << QStringLiteral(" 1 5 ") << 300;
+    QTest::newRow("typed in full width") << QStringLiteral("２０") << 400;
     QTest::newRow("hexadecimal") << QStringLiteral("&H10") << 320;
     QTest::newRow("2.5 to even below") << QStringLiteral("0.125") << 2;
     QTest::newRow("7.5 to even above") << QStringLiteral("0.375") << 8;

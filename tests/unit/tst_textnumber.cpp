@@ -21,6 +21,8 @@ private slots:
     void rounding() { checkExact(); }
     void longText_data();
     void longText() { checkExact(); }
+    void fullWidth_data();
+    void fullWidth();
     void zeroIsPositive_data();
     void zeroIsPositive();
     void alwaysFinite();
@@ -95,8 +97,6 @@ void TstTextNumber::decimal_data()
     QTest::newRow("inf word") << QStringLiteral("-inf") << 0.0;
     QTest::newRow("infinity word") << QStringLiteral("infinity") << 0.0;
     QTest::newRow("C hex prefix") << QStringLiteral("0x10") << 0.0;
-    QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF12") << 0.0;
-    QTest::newRow("full-width digit after ASCII") << QStringLiteral("5\uFF11") << 5.0;
     QTest::newRow("Arabic-Indic digit") << QStringLiteral("\u0663") << 0.0;
     QTest::newRow("no-break space is no blank") << QStringLiteral("\u00A05") << 0.0;
     QTest::newRow("form feed is no blank") << QStringLiteral("\f5") << 0.0;
@@ -209,6 +209,48 @@ void TstTextNumber::longText_data()
     QTest::newRow("octal digits") << QStringLiteral("&O") + QString(n, u'7') << DBL_MAX;
 }
 
+// What a Japanese input method types: each row's full-width text and its half-width form read
+// as the same number, bit for bit; characters with no half-width form still stop the number.
+void TstTextNumber::fullWidth_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("halfWidth");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("digits") << QStringLiteral("２０") << QStringLiteral("20") << 20.0;
+    QTest::newRow("list item") << QStringLiteral("０１") << QStringLiteral("01") << 1.0;
+    QTest::newRow("widths mixed") << QStringLiteral("5１") << QStringLiteral("51") << 51.0;
+    QTest::newRow("minus") << QStringLiteral("－１２") << QStringLiteral("-12") << -12.0;
+    QTest::newRow("plus") << QStringLiteral("＋３") << QStringLiteral("+3") << 3.0;
+    QTest::newRow("decimal point") << QStringLiteral("１．５") << QStringLiteral("1.5") << 1.5;
+    QTest::newRow("exponent E") << QStringLiteral("１Ｅ３") << QStringLiteral("1E3") << 1000.0;
+    QTest::newRow("exponent d, minus")
+        << QStringLiteral("２ｄ－１") << QStringLiteral("2d-1") << 0.2;
+    QTest::newRow("hex") << QStringLiteral("＆ＨＦＦ") << QStringLiteral("&HFF") << 255.0;
+    QTest::newRow("hex lower case")
+        << QStringLiteral("＆ｈｆｆｆｆ") << QStringLiteral("&hffff") << -1.0;
+    QTest::newRow("octal") << QStringLiteral("＆Ｏ１７") << QStringLiteral("&O17") << 15.0;
+    QTest::newRow("prefix widths mixed")
+        << QStringLiteral("&Ｈ1ｆ") << QStringLiteral("&H1f") << 31.0;
+    QTest::newRow("ideographic spaces")
+        << QStringLiteral("\u3000２\u3000０\u3000") << QStringLiteral(" 2 0 ") << 20.0;
+    QTest::newRow("letters stop") << QStringLiteral("１２ａｂｃ") << QStringLiteral("12abc")
+                                  << 12.0;
+    QTest::newRow("comma stops") << QStringLiteral("１，０００") << QStringLiteral("1,000") << 1.0;
+    QTest::newRow("ideographic full stop is no point")
+        << QStringLiteral("１。５") << QStringLiteral("1") << 1.0;
+    QTest::newRow("minus sign U+2212 is no sign") << QStringLiteral("−５") << QString() << 0.0;
+    QTest::newRow("long vowel mark is no sign") << QStringLiteral("ー５") << QString() << 0.0;
+}
+
+void TstTextNumber::fullWidth()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, halfWidth);
+    QFETCH(double, expected);
+    QCOMPARE(textToNumber(halfWidth), expected);
+    QCOMPARE(textToNumber(text), expected);
+}
+
 void TstTextNumber::zeroIsPositive_data()
 {
     QTest::addColumn<QString>("text");
@@ -217,6 +259,7 @@ void TstTextNumber::zeroIsPositive_data()
     QTest::newRow("-0e5") << QStringLiteral("-0e5");
     QTest::newRow("-1e-400") << QStringLiteral("-1e-400");
     QTest::newRow("minus letters") << QStringLiteral("-abc");
+    QTest::newRow("full-width -0") << QStringLiteral("－０");
 }
 
 void TstTextNumber::zeroIsPositive()
@@ -230,7 +273,7 @@ void TstTextNumber::zeroIsPositive()
 // Random texts built from the characters that matter must all read as finite numbers.
 void TstTextNumber::alwaysFinite()
 {
-    const QString alphabet = QStringLiteral("0123456789+-.eEdD&HhOoF \t\n9\uFF10x");
+    const QString alphabet = QStringLiteral("0123456789+-.eEdD&HhOoF \t\n9\uFF10\uFF0D\u3000x");
     QRandomGenerator random(20240611);
     for (int i = 0; i < 50'000; ++i) {
         QString text;
