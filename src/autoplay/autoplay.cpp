@@ -42,9 +42,9 @@ void Form1::jidou_Click()
 {
     Form_Load();
     lockForWalk(*this);
-    // Only a stopped walk that is still in its last pause can have left the flag set. Ending here
-    // would restore the buttons under that walk, which then walks on from B unstoppable; instead
-    // it takes up the fresh walk from B once its pause is over.
+    // The flag is still set only when the stop and this click were handled in one dispatch of a
+    // walk's pause. Ending here would restore the buttons under that walk, which would then walk
+    // on from B unstoppable; instead it takes up the fresh walk from B once its pause is over.
     if (StopRequested == 1) {
         StopRequested = 0;
         return;
@@ -69,13 +69,14 @@ void Form1::tomeru_Click()
 }
 
 // Elapsed time is tested before each dispatch, so a wait of 0 or less dispatches nothing. The
-// dispatch sleeps until an event or the end of the wait rather than spinning a processor.
+// dispatch sleeps until an event or the end of the wait rather than spinning a processor. A stop
+// request ends the wait at once, since a typed speed can ask for days.
 void Form1::Pause(std::int32_t milliseconds)
 {
     const std::int64_t start = millisecondClock();
     const std::int64_t deadline = start + milliseconds;
     std::int64_t now = start;
-    while (now - start < milliseconds) {
+    while (now - start < milliseconds && StopRequested != 1) {
         now = millisecondClock();
         dispatchEvents(deadline);
     }

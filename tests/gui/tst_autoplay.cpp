@@ -118,6 +118,13 @@ void playHugeSpeed(Form1 &form)
     });
 }
 
+// A huge speed: after a while in the first pause, only the stop button is pressed.
+void playHugeSpeedStop(Form1 &form)
+{
+    onEachPause(form,
+                [&form](int) { QTimer::singleShot(200, &form, [&form] { form.tomeru.click(); }); });
+}
+
 // The window is closed through its frame in the pause after step 3.
 void playFrameClose(Form1 &form)
 {
@@ -140,6 +147,8 @@ int playScenario(int argc, char *argv[], const QByteArray &scenario)
     form.Combo1.setEditText(qEnvironmentVariable(speedVariable));
     if (scenario == "hugeSpeed")
         playHugeSpeed(form);
+    else if (scenario == "hugeSpeedStop")
+        playHugeSpeedStop(form);
     else if (scenario == "frameClose")
         playFrameClose(form);
     form.show();
@@ -170,6 +179,8 @@ private slots:
     // Faults that automatic play must not have.
     void hugeSpeedWaitsAndStaysUsable_data();
     void hugeSpeedWaitsAndStaysUsable();
+    void stopEndsHugePause_data() { hugeSpeedWaitsAndStaysUsable_data(); }
+    void stopEndsHugePause();
     void pauseSleepsInsteadOfSpinning();
     void frameCloseEndsWalkAndProgram();
     void autoAfterStopStartsFreshWalk_data();
@@ -230,7 +241,7 @@ void TstAutoplay::stopDuringWalk_data()
     QTest::newRow("last step") << 28 << QPointF(370, 245);
 }
 
-// The stop request lets the pause run out, then no step follows and the buttons come back.
+// The stop request ends the pause, then no step follows and the buttons come back.
 void TstAutoplay::stopDuringWalk()
 {
     QFETCH(int, stopAfter);
@@ -357,6 +368,16 @@ void TstAutoplay::hugeSpeedWaitsAndStaysUsable()
     QCOMPARE(result.output, QStringLiteral("paused at 1\nstop requested 1\njidou enabled 1\n"));
     QCOMPARE(result.status, QProcess::NormalExit);
     QCOMPARE(result.exitCode, 0);
+}
+
+// The stop button cuts the days-long pause short: the walk ends at once after its first step.
+void TstAutoplay::stopEndsHugePause()
+{
+    QFETCH(QString, speed);
+    const ChildResult result = runChild(QStringLiteral("hugeSpeedStop"), speed);
+    QCOMPARE(result.output, QStringLiteral("walk ended at 1\n"));
+    QCOMPARE(result.status, QProcess::NormalExit);
+    QCOMPARE(result.exitCode, 3);
 }
 
 // The pause waits in the event loop: a few wake-ups per pause, not a busy loop's thousands.
