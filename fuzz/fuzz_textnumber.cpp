@@ -2,9 +2,11 @@
 //
 // Beyond "no crash" (AddressSanitizer and UndefinedBehaviorSanitizer are on), every input must
 // give a finite number that is never NaN nor -0; the same number once the blanks are taken out,
-// once a character that cannot continue a number is appended, and, for plain decimal and
-// &H / &O texts, the number that an independent reading gives; and a delay that stays in the
-// 32-bit range, is the value times 20 rounded half to even, and saturates beyond the range.
+// once a character that cannot continue a number is appended, once the text is written in
+// full-width characters as a Japanese input method types it, and once it is written back in
+// half-width ones; for plain decimal and &H / &O texts, the number that an independent reading
+// gives; and a delay that stays in the 32-bit range, is the value times 20 rounded half to even,
+// and saturates beyond the range.
 #include "platform/roundint32.h"
 #include "platform/textnumber.h"
 
@@ -35,9 +37,39 @@ void expectSame(const char *what, const QString &text, double expected, double a
         fail(what, text, expected, actual);
 }
 
+// Printable ASCII and its full-width forms (U+FF01 to U+FF5E) lie this far apart.
+constexpr char16_t fullWidthOffset = 0xFEE0;
+
+// The text as a Japanese input method types it: printable ASCII in full-width forms, the blank
+// as the ideographic space.
+QString fullWidth(QString text)
+{
+    for (QChar &c : text) {
+        if (c == u' ')
+            c = u'\u3000';
+        else if (c > u' ' && c <= u'~')
+            c = QChar(c.unicode() + fullWidthOffset);
+    }
+    return text;
+}
+
+// The text with every full-width form and ideographic space written in ASCII.
+QString halfWidth(QString text)
+{
+    for (QChar &c : text) {
+        if (c == u'\u3000')
+            c = u' ';
+        else if (c >= QChar(u'!' + fullWidthOffset) && c <= QChar(u'~' + fullWidthOffset))
+            c = QChar(c.unicode() - fullWidthOffset);
+    }
+    return text;
+}
+
 QString withoutBlanks(QString text)
 {
-    text.removeIf([](QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; });
+    text.removeIf([](QChar c) {
+        return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\u3000';
+    });
     return text;
 }
 
@@ -47,7 +79,7 @@ std::optional<double> decimalReading(const QString &text)
 {
     static const QRegularExpression decimal(
         QStringLiteral("^[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eEdD][+-]?[0-9]+)?"));
-    const QRegularExpressionMatch match = decimal.match(withoutBlanks(text));
+    const QRegularExpressionMatch match = decimal.match(withoutBlanks(halfWidth(text)));
     if (!match.hasMatch())
         return std::nullopt;
     QByteArray ascii = match.captured().toLatin1();
@@ -62,7 +94,7 @@ std::optional<double> basedReading(const QString &text)
 {
     static const QRegularExpression hex(QStringLiteral("^&[hH]([0-9A-Fa-f]*)"));
     static const QRegularExpression octal(QStringLiteral("^&[oO]([0-7]*)"));
-    const QString cleaned = withoutBlanks(text);
+    const QString cleaned = withoutBlanks(halfWidth(text));
     const QRegularExpressionMatch hexMatch = hex.match(cleaned);
     const QRegularExpressionMatch octalMatch = octal.match(cleaned);
     if (!hexMatch.hasMatch() && !octalMatch.hasMatch())
@@ -89,6 +121,8 @@ void checkValue(const QString &text, double value)
     expectSame("blanks change the value", text, value, textToNumber(withoutBlanks(text)));
     expectSame("a trailing letter changes the value", text, value,
                textToNumber(text + QStringLiteral("x")));
+    expectSame("the full-width form changes the value", text, value, textToNumber(fullWidth(text)));
+    expectSame("the half-width form changes the value", text, value, textToNumber(halfWidth(text)));
     if (const std::optional<double> decimal = decimalReading(text))
         expectSame("decimal reading differs", text, *decimal, value);
     if (const std::optional<double> based = basedReading(text))
