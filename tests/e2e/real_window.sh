@@ -19,18 +19,23 @@ green=008000
 olive=808000
 paper=FFFFC0
 
-# Chooses an item of the speed list with the pointer: opens the list with its arrow and clicks
-# the item in the list's popup window.
-choose_speed() {
-    local item=$1 popup='' info top height
+# Opens the speed list with its arrow and sets popup to the list's popup window.
+open_speed_list() {
+    popup=''
     click "${combo1_arrow_at[@]}"
     for _ in $(seq 50); do
         popup=$(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null | grep -vx "$window" |
             head -n 1 || true)
-        [ -n "$popup" ] && break
+        [ -n "$popup" ] && return 0
         sleep 0.1
     done
-    [ -n "$popup" ] || fail "the speed list did not open"
+    fail "the speed list did not open"
+}
+
+# Chooses an item of the speed list with the pointer, in the list's popup window.
+choose_speed() {
+    local item=$1 info top height
+    open_speed_list
     info=$(xwininfo -id "$popup")
     top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
     height=$(sed -n 's/.*Height: *//p' <<<"$info")
@@ -38,6 +43,27 @@ choose_speed() {
     xdotool mousemove "$((client_x + combo1_arrow_at[0] - 16))" \
         "$((top + height * (2 * item + 1) / 10))" click 1
     pointer_away
+}
+
+# Types into the speed box as a person does: a click into its edit field gives it the focus,
+# Ctrl+A selects its text, and the keys replace it.
+type_speed() {
+    click "${combo1_edit_at[@]}"
+    xdotool key ctrl+a
+    xdotool type --delay 50 "$1"
+    pointer_away
+}
+
+# The height of the speed list's popup window; Escape closes the list again.
+speed_list_height() {
+    open_speed_list
+    xwininfo -id "$popup" | sed -n 's/.*Height: *//p'
+    xdotool key Escape
+    pointer_away
+}
+
+milliseconds() {
+    date +%s%3N
 }
 
 area_of_box() {
@@ -203,6 +229,79 @@ stop_walk() {
     ok "進む goes on from where the walk stopped"
 }
 
+# Speeds typed into the speed box: none is completed from the list or added to it.
+typed_enter_adds_nothing() {
+    local five
+    five=$(speed_list_height)
+    type_speed 3
+    xdotool key Return
+    [ "$(speed_list_height)" = "$five" ] || fail "Enter added the typed 3 to the speed list"
+    ok "\"3\" and Enter in the speed box leave the list at its five speeds"
+}
+
+typed_speed_not_completed() {
+    local start elapsed
+    type_speed 1
+    start=$(milliseconds)
+    click "${jidou_at[@]}"
+    pointer_away
+    wait_until "P at C" is_colour kokuban 375 250 "$red"
+    elapsed=$(($(milliseconds) - start))
+    # Completed to "10", the pauses alone would take 28 x 0.2 s.
+    [ "$elapsed" -lt 4000 ] || fail "the walk at a typed 1 took $elapsed ms"
+    wait_until "the buttons back after the walk" same_area initial "$tomeru_area"
+    ok "\"1\" typed into the speed box walks at 20 ms a step ($elapsed ms to C)"
+}
+
+full_width_speed() {
+    local start elapsed
+    type_speed "２０"
+    click "${jidou_at[@]}"
+    pointer_away
+    wait_until "the first step of a fresh walk" at_distance 1
+    start=$(milliseconds)
+    wait_until "P at A" reached 8
+    elapsed=$(($(milliseconds) - start))
+    # Seven pauses of 400 ms; read as no number there would be none, read as 40 they take 5.6 s.
+    if [ "$elapsed" -lt 2000 ] || [ "$elapsed" -ge 4800 ]; then
+        fail "seven steps at a typed ２０ took $elapsed ms instead of 2800"
+    fi
+    click "${tomeru_at[@]}"
+    pointer_away
+    wait_until "ストップ disabled again" same_area initial "$tomeru_area"
+    ok "\"２０\" typed in full-width digits walks at 400 ms a step ($elapsed ms for seven)"
+}
+
+# The wait after the first step would last 23 days.
+stop_ends_long_wait() {
+    local start elapsed
+    type_speed 99999999
+    click "${jidou_at[@]}"
+    pointer_away
+    wait_until "the first step of a fresh walk" at_distance 1
+    start=$(milliseconds)
+    click "${tomeru_at[@]}"
+    pointer_away
+    wait_until "ストップ disabled again" same_area initial "$tomeru_area"
+    elapsed=$(($(milliseconds) - start))
+    click "${susumu_at[@]}"
+    pointer_away
+    wait_until "a step by 進む" at_distance 2
+    ok "ストップ ends the wait of \"99999999\" at once ($elapsed ms); 進む steps on"
+    # A pick from the list replaces the typed text, for the walks that follow.
+    choose_speed 1
+}
+
+# Whether P has reached a distance on BA: the marker, the path highlight or the height line
+# covers the white side up to there.
+reached() {
+    ! is_colour kokuban 75 $((250 - 25 * $1)) "$white"
+}
+
+at_distance() {
+    reached "$1" && ! reached $(($1 + 1))
+}
+
 reset_keeps_choices() {
     click "${syokigamen_at[@]}"
     pointer_away
@@ -276,5 +375,9 @@ automatic_play
 stop_walk
 reset_keeps_choices
 presenter_remote
+typed_enter_adds_nothing
+typed_speed_not_completed
+full_width_speed
+stop_ends_long_wait
 end_button_during_walk
 echo "$test_number passed, 0 failed"
