@@ -32,7 +32,7 @@ start_program() {
     window=
     # A slow start (a sanitizer build on a busy machine) may take many seconds.
     for _ in $(seq 300); do
-        window=$(xdotool search --onlyvisible --pid "$program_pid" --name 'by Oskavel' \
+        window=$(xdotool search --all --onlyvisible --pid "$program_pid" --name 'by Oskavel' \
             2>/dev/null | head -n 1 || true)
         [ -n "$window" ] && return 0
         sleep 0.1
