@@ -39,28 +39,14 @@ QString characterText(char32_t character)
 }
 } // namespace
 
-qreal fittedAdvance(char32_t character, const QFont &font)
-{
-    const qreal advance = tableAdvance(character);
-    if (advance > 0)
-        return advance * QFontInfo(font).pixelSize() / tableEm;
-    return QFontMetricsF(font).horizontalAdvance(characterText(character));
-}
-
-qreal fittedWidth(const QString &text, const QFont &font)
-{
-    qreal width = 0;
-    for (const char32_t character : text.toUcs4())
-        width += fittedAdvance(character, font);
-    return width;
-}
-
 // One glyph run for the whole text: the text is drawn as often as the grid is, on every step.
 // A character the face has no glyph for is drawn by itself, so the toolkit's font fallback
 // finds one.
-void drawFittedText(QPainter &painter, const QPointF &topLeft, const QString &text)
+qreal drawFittedText(QPainter &painter, const QPointF &topLeft, const QString &text)
 {
     const QFont font = painter.font();
+    const QFontMetricsF metrics(font);
+    const qreal scale = QFontInfo(font).pixelSize() / tableEm;
     const QRawFont rawFont = QRawFont::fromFont(font);
     const QList<uint> characters = text.toUcs4();
     const QList<quint32> glyphs = rawFont.glyphIndexesForString(text);
@@ -70,13 +56,14 @@ void drawFittedText(QPainter &painter, const QPointF &topLeft, const QString &te
     QList<QPointF> runPositions;
     qreal x = topLeft.x();
     for (qsizetype i = 0; i < characters.size(); ++i) {
-        const qreal advance = fittedAdvance(characters[i], font);
+        const QString character = characterText(characters[i]);
+        const qreal tabled = tableAdvance(characters[i]) * scale;
+        const qreal advance = tabled > 0 ? tabled : metrics.horizontalAdvance(character);
         if (i < glyphs.size() && glyphs[i] != 0) {
             runGlyphs.append(glyphs[i]);
             runPositions.append(QPointF(x + (advance - naturalAdvances[i].x()) / 2, baseline));
         } else {
-            const QString character = characterText(characters[i]);
-            const qreal natural = QFontMetricsF(font).horizontalAdvance(character);
+            const qreal natural = metrics.horizontalAdvance(character);
             painter.drawText(QPointF(x + (advance - natural) / 2, baseline), character);
         }
         x += advance;
@@ -86,4 +73,5 @@ void drawFittedText(QPainter &painter, const QPointF &topLeft, const QString &te
     run.setGlyphIndexes(runGlyphs);
     run.setPositions(runPositions);
     painter.drawGlyphRun(QPointF(), run);
+    return x - topLeft.x();
 }

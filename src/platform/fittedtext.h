@@ -1,7 +1,6 @@
 // Text laid out with the character widths of the layout's user-interface face.
 #pragma once
 
-#include <QFont>
 #include <QPointF>
 #include <QString>
 
@@ -13,11 +12,6 @@ class QPainter;
 // that face's advance, and the installed face's glyph is drawn centred in it. Characters the
 // table does not know keep the installed face's own advance.
 
-// The advance of one character in a font, in pixels.
-qreal fittedAdvance(char32_t character, const QFont &font);
-
-// The width of a text laid out that way.
-qreal fittedWidth(const QString &text, const QFont &font);
-
-// Draws a text laid out that way, with its top-left corner at topLeft, in the painter's font.
-void drawFittedText(QPainter &painter, const QPointF &topLeft, const QString &text);
+// Draws a text laid out that way, with its top-left corner at topLeft, in the painter's font;
+// returns the width it took.
+qreal drawFittedText(QPainter &painter, const QPointF &topLeft, const QString &text);

@@ -64,8 +64,8 @@ void PictureBox::print(const QString &text)
     QPainter painter(&m_image);
     painter.setFont(font());
     painter.setPen(m_foreColor);
-    drawFittedText(painter, topLeft, text);
-    drawn(QRectF(topLeft, QSizeF(fittedWidth(text, font()), metrics.height())));
+    const qreal width = drawFittedText(painter, topLeft, text);
+    drawn(QRectF(topLeft, QSizeF(width, metrics.height())));
     m_currentX = 0;
     m_currentY += metrics.height();
 }
