@@ -103,10 +103,10 @@ private:
     // Parts of a step that the steps forward and back share.
     void ShowDistance();
     void DrawTriangle();
+    void PlaceGraphLine();
 
     // Parts of a step that differ between the two directions.
     void MoveMarkerForward();
-    void PlaceGraphLineForward();
     void MoveMarkerBack();
     void PlacePathLineBack();
     void PlaceGraphLineBack();

@@ -77,19 +77,16 @@ void Form1::PlacePathLineBack()
         PlaceLine(Line4[2], 375, 50, 375, 50 + 25 * (d - 20));
 }
 
+// At a corner the piece of the side left is parked; elsewhere the current piece ends at P.
 void Form1::PlaceGraphLineBack()
 {
     const Int16 d = Distance;
     if (d == 0)
         park(Line1, line1Parking);
-    else if (d >= 1 && d <= 7)
-        PlaceLine(Line1, 49, 200, 49 + 10 * d, 200 - 15 * d);
     else if (d == 8)
         park(Line2, line2Parking);
-    else if (d >= 9 && d <= 19)
-        PlaceLine(Line2, 129, 80, 129 + 10 * (d - 8), 80);
     else if (d == 20)
         park(Line3, line3Parking);
-    else if (d >= 21 && d <= 28)
-        PlaceLine(Line3, 249, 80, 249 + 10 * (d - 20), 80 + 15 * (d - 20));
+    else
+        PlaceGraphLine();
 }

@@ -22,7 +22,7 @@ void Form1::susumu_Click()
         DrawHeightLine();
     if (checkValue(Check2) != 0) {
         DrawGraphGrid();
-        PlaceGraphLineForward();
+        PlaceGraphLine();
         DescribeGraph();
     }
     DescribeBlackboard();
@@ -69,8 +69,9 @@ void Form1::DrawTriangle()
     kokuban.setFillStyle(PictureBox::FillStyle::Transparent);
 }
 
-// Only the piece of the current side moves; earlier pieces keep their full length.
-void Form1::PlaceGraphLineForward()
+// Only the piece of the current side moves to end at P's distance; earlier pieces keep their
+// full length.
+void Form1::PlaceGraphLine()
 {
     const Int16 d = Distance;
     if (d >= 1 && d <= 8)
