@@ -63,10 +63,6 @@ QString graphDescription(const std::array<QLineF, 3> &trace, qreal areaHeight)
 
 void Form1::DescribeGraph()
 {
-    const auto segment = [](const LineControl &line) {
-        return QLineF(line.x1(), line.y1(), line.x2(), line.y2());
-    };
-    updateAccessibleDescription(gamen,
-                                graphDescription({segment(Line1), segment(Line2), segment(Line3)},
-                                                 gamen.drawingAreaSize().height()));
+    updateAccessibleDescription(gamen, graphDescription({Line1.line(), Line2.line(), Line3.line()},
+                                                        gamen.drawingAreaSize().height()));
 }

@@ -30,13 +30,11 @@ void LineControl::setY2(float y2)
 QRectF LineControl::bounds() const
 {
     const qreal margin = m_width / 2.0 + 1;
-    return QRectF(QPointF(m_x1, m_y1), QPointF(m_x2, m_y2))
-        .normalized()
-        .adjusted(-margin, -margin, margin, margin);
+    return QRectF(line().p1(), line().p2()).normalized().adjusted(-margin, -margin, margin, margin);
 }
 
 void LineControl::paint(QPainter &painter) const
 {
     painter.setPen(QPen(m_color, m_width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(QPointF(m_x1, m_y1), QPointF(m_x2, m_y2));
+    painter.drawLine(line());
 }

@@ -15,6 +15,7 @@ public:
     float y1() const { return m_y1; }
     float x2() const { return m_x2; }
     float y2() const { return m_y2; }
+    QLineF line() const { return QLineF(m_x1, m_y1, m_x2, m_y2); }
     void setX1(float x1);
     void setY1(float y1);
     void setX2(float x2);
