@@ -77,6 +77,17 @@ tick_box() {
     wait_until "the tick in the box at $1, $2" differs initial "$box"
 }
 
+# Presses 初期画面 and expects the blackboard, the graph paper and the distance box of the
+# initial screen.
+reset_to_initial_screen() {
+    click "${syokigamen_at[@]}"
+    pointer_away
+    wait_until "the reset" same_area initial "$kokuban_area"
+    wait_until_still
+    same_area initial "$gamen_area" || fail "the reset left the graph paper changed"
+    same_area initial "$text1_area" || fail "the reset did not write 0 into the distance box"
+}
+
 initial_screen() {
     wait_until "the first paint" is_colour window 5 430 "$olive"
     wait_until_still
@@ -114,12 +125,7 @@ keyboard() {
     wait_until "the path highlight parked again" is_colour kokuban 75 240 "$white"
     ok "Tab moves through the controls; Space presses a button and ticks a box"
 
-    click "${syokigamen_at[@]}"
-    pointer_away
-    wait_until "the reset" same_area initial "$kokuban_area"
-    wait_until_still
-    same_area initial "$gamen_area" || fail "the reset left the graph paper changed"
-    same_area initial "$text1_area" || fail "the reset did not write 0 into the distance box"
+    reset_to_initial_screen
     ok "初期画面 brings back the initial screen pixel for pixel"
 }
 
@@ -303,12 +309,7 @@ at_distance() {
 }
 
 reset_keeps_choices() {
-    click "${syokigamen_at[@]}"
-    pointer_away
-    wait_until "the reset" same_area initial "$kokuban_area"
-    wait_until_still
-    same_area initial "$gamen_area" || fail "the reset left the graph paper changed"
-    same_area initial "$text1_area" || fail "the reset did not write 0 into the distance box"
+    reset_to_initial_screen
     same_area initial "$(area_of_box "${check1_at[@]}")" && fail "the reset cleared a box"
     ok "初期画面 after a walk: the initial screen again, the boxes still ticked"
 }
