@@ -2,50 +2,51 @@
 #pragma once
 
 #include "app/presenterkeys.h"
-#include "platform/dropdowncombo.h"
+#include "platform/checkbox.h"
+#include "platform/combobox.h"
+#include "platform/commandbutton.h"
 #include "platform/int16.h"
+#include "platform/label.h"
 #include "platform/labelcontrol.h"
 #include "platform/linecontrol.h"
 #include "platform/picturebox.h"
 #include "platform/shapecontrol.h"
+#include "platform/textbox.h"
+#include "platform/window.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QWidget>
 #include <array>
+#include <cstdint>
 
 // The procedures are defined in the folder of their subsystem: app (layout, load, reset, exit),
 // figure (rectangle, steps, guide lines), graph (grid and axes) and autoplay.
-class Form1 : public QWidget
+class Form1 : public Window
 {
 public:
     Form1();
 
     // Command buttons.
-    QPushButton syokigamen{this};
-    QPushButton end{this};
-    QPushButton jidou{this};
-    QPushButton tomeru{this};
-    QPushButton modoru{this};
-    QPushButton susumu{this};
+    CommandButton syokigamen{*this};
+    CommandButton end{*this};
+    CommandButton jidou{*this};
+    CommandButton tomeru{*this};
+    CommandButton modoru{*this};
+    CommandButton susumu{*this};
 
     // Check boxes.
-    QCheckBox Check3{this};
-    QCheckBox Check1{this};
-    QCheckBox Check2{this};
+    CheckBox Check3{*this};
+    CheckBox Check1{*this};
+    CheckBox Check2{*this};
 
     // Caption labels.
-    QLabel Label6{this};
-    QLabel Label5{this};
-    QLabel Label1{this};
-    QLabel Label2{this};
-    QLabel Label8{this};
-    QLabel Label3{this};
+    Label Label6{*this};
+    Label Label5{*this};
+    Label Label1{*this};
+    Label Label2{*this};
+    Label Label8{*this};
+    Label Label3{*this};
 
-    QLineEdit Text1{this};
-    DropDownCombo Combo1{this};
+    TextBox Text1{*this};
+    ComboBox Combo1{*this};
 
     // Drawing surfaces.
     PictureBox kokuban;
@@ -80,13 +81,15 @@ public:
     void jidou_Click();
     void tomeru_Click();
 
+    // Closing the window by its frame ends the program, and a running walk with it.
+    void Form_Unload();
+
 private:
     // The keys of a presenter's remote: forward, back, start and end of the show.
-    PresenterKeys presenterKeys{*this,
-                                {{Qt::Key_PageDown, &susumu},
-                                 {Qt::Key_PageUp, &modoru},
-                                 {Qt::Key_F5, &jidou},
-                                 {Qt::Key_Escape, &tomeru}}};
+    PresenterKeys presenterKeys{{{Key::PageDown, &susumu},
+                                 {Key::PageUp, &modoru},
+                                 {Key::F5, &jidou},
+                                 {Key::Escape, &tomeru}}};
 
     void placeControls();
     void connectHandlers();
@@ -115,8 +118,4 @@ private:
     // and what the graph paper shows.
     void DescribeBlackboard();
     void DescribeGraph();
-
-protected:
-    // Closing the window by its frame ends the program, and a running walk with it.
-    void closeEvent(QCloseEvent *event) override;
 };

@@ -14,9 +14,9 @@ constexpr float endTop = 245;
 
 // Milliseconds to wait after a step: the speed text's value times 20, rounded half to even. A
 // delay beyond 32 bits is clamped rather than an error, so no typed speed can end the program.
-std::int32_t stepDelay(const QComboBox &speed)
+std::int32_t stepDelay(const ComboBox &speed)
 {
-    return roundToInt32(textToNumber(speed.currentText()) * 20.0);
+    return roundToInt32(textToNumber(speed.text()) * 20.0);
 }
 
 void lockForWalk(Form1 &form)
@@ -83,7 +83,7 @@ void Form1::Pause(std::int32_t milliseconds)
 }
 
 // A walk runs inside a click handler; merely hiding the window would leave it walking unseen.
-void Form1::closeEvent(QCloseEvent *)
+void Form1::Form_Unload()
 {
     endProgram();
 }

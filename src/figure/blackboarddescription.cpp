@@ -2,29 +2,29 @@
 #include "figure/blackboarddescription.h"
 
 #include "app/form1.h"
-#include "platform/accessibledescription.h"
+#include "platform/numbertext.h"
 
 namespace {
 // A corner by its name, otherwise the side that P walks along.
-QString placeOnPath(int distance)
+std::u16string placeOnPath(int distance)
 {
     switch (distance) {
     case 0:
-        return QStringLiteral("頂点Ｂ");
+        return u"頂点Ｂ";
     case 8:
-        return QStringLiteral("頂点Ａ");
+        return u"頂点Ａ";
     case 20:
-        return QStringLiteral("頂点Ｄ");
+        return u"頂点Ｄ";
     case 28:
-        return QStringLiteral("頂点Ｃ");
+        return u"頂点Ｃ";
     default:
         break;
     }
     if (distance < 8)
-        return QStringLiteral("辺ＢＡ上");
+        return u"辺ＢＡ上";
     if (distance < 20)
-        return QStringLiteral("辺ＡＤ上");
-    return QStringLiteral("辺ＤＣ上");
+        return u"辺ＡＤ上";
+    return u"辺ＤＣ上";
 }
 
 // P's distance from side BC, the height of the triangle over its base BC.
@@ -38,15 +38,17 @@ int heightOverBC(int distance)
 }
 } // namespace
 
-QString blackboardDescription(int distance)
+std::u16string blackboardDescription(int distance)
 {
     const int base = 12;
     const int area = base * heightOverBC(distance) / 2;
-    return QStringLiteral("点Ｐ：Ｂから%1cm（%2）、三角形ＰＢＣの面積 %3cm²")
-        .arg(QString::number(distance), placeOnPath(distance), QString::number(area));
+    return u"点Ｐ：Ｂから" + decimalText(distance) + u"cm（" + placeOnPath(distance) +
+           u"）、三角形ＰＢＣの面積 " + decimalText(area) + u"cm²";
 }
 
 void Form1::DescribeBlackboard()
 {
-    updateAccessibleDescription(kokuban, blackboardDescription(Distance.value()));
+    const std::u16string description = blackboardDescription(Distance.value());
+    kokuban.setAccessibleDescription(description);
+    announce(description);
 }

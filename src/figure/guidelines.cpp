@@ -2,7 +2,6 @@
 #include "app/form1.h"
 
 #include "figure/parking.h"
-#include "platform/checkvalue.h"
 
 // Sets X1, Y1, X2, Y2, in that order; the values are worked out in 16 bits before they arrive.
 void Form1::PlaceLine(LineControl &line, Int16 x1, Int16 y1, Int16 x2, Int16 y2)
@@ -50,7 +49,7 @@ void Form1::DrawHeightLine()
 
 void Form1::Check1_Click()
 {
-    if (checkValue(Check1) == 0) {
+    if (Check1.value() == 0) {
         park(Line4[0], line4Parking[0]);
         park(Line4[1], line4Parking[1]);
         park(Line4[2], line4Parking[2]);
@@ -61,7 +60,7 @@ void Form1::Check1_Click()
 
 void Form1::Check3_Click()
 {
-    if (checkValue(Check3) == 0)
+    if (Check3.value() == 0)
         park(Line5, line5Parking);
     else
         DrawHeightLine();

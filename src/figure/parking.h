@@ -22,9 +22,9 @@ inline constexpr std::array<ParkingPlace, 3> line4Parking{
 inline constexpr ParkingPlace line5Parking{168, 192, 320};
 
 // The line where it stands in the layout, which is its parking place.
-inline QLineF parkedLine(const ParkingPlace &place)
+inline LineF parkedLine(const ParkingPlace &place)
 {
-    return QLineF(place.x1, place.y, place.x2, place.y);
+    return {place.x1, place.y, place.x2, place.y};
 }
 
 // Sets X1, X2, Y1, Y2, in that order.

@@ -4,12 +4,12 @@
 void Form1::DrawRectangle()
 {
     kokuban.cls();
-    kokuban.box(QPointF(75, 50), QPointF(375, 250));
+    kokuban.box({75, 50}, {375, 250});
     kokuban.setCurrentX(20);
     kokuban.setCurrentY(150);
-    kokuban.print(QStringLiteral("８cm"));
+    kokuban.print(u"８cm");
     kokuban.setCurrentX(200);
     kokuban.setCurrentY(265);
-    kokuban.print(QStringLiteral("１２cm"));
+    kokuban.print(u"１２cm");
     kokuban.setFillStyle(PictureBox::FillStyle::Transparent);
 }

@@ -2,7 +2,6 @@
 #include "app/form1.h"
 
 #include "figure/parking.h"
-#include "platform/checkvalue.h"
 
 // Same frame as the step forward, but it also takes away what the forward steps added: the
 // highlight and the graph piece of a side that P leaves are parked at its corner.
@@ -17,11 +16,11 @@ void Form1::modoru_Click()
     ShowDistance();
     MoveMarkerBack();
     DrawTriangle();
-    if (checkValue(Check1) != 0)
+    if (Check1.value() != 0)
         PlacePathLineBack();
-    if (checkValue(Check3) != 0)
+    if (Check3.value() != 0)
         DrawHeightLine();
-    if (checkValue(Check2) != 0) {
+    if (Check2.value() != 0) {
         DrawGraphGrid();
         PlaceGraphLineBack();
         DescribeGraph();

@@ -1,7 +1,6 @@
 // One step of P forward along B, A, D, C, and the parts of a step that the step back shares.
 #include "app/form1.h"
 
-#include "platform/checkvalue.h"
 #include "platform/numbertext.h"
 #include "platform/roundint32.h"
 
@@ -16,11 +15,11 @@ void Form1::susumu_Click()
     ShowDistance();
     MoveMarkerForward();
     DrawTriangle();
-    if (checkValue(Check1) != 0)
+    if (Check1.value() != 0)
         DrawPathLines();
-    if (checkValue(Check3) != 0)
+    if (Check3.value() != 0)
         DrawHeightLine();
-    if (checkValue(Check2) != 0) {
+    if (Check2.value() != 0) {
         DrawGraphGrid();
         PlaceGraphLine();
         DescribeGraph();
@@ -57,13 +56,13 @@ void Form1::MoveMarkerForward()
 // seed sits between P and the middle of BC, well inside the triangle.
 void Form1::DrawTriangle()
 {
-    const QPointF apex(Shape1.left() + 5, Shape1.top() + 5);
-    kokuban.line(QPointF(75, 250), apex);
-    kokuban.line(QPointF(375, 250), apex);
+    const PointF apex{Shape1.left() + 5.0, Shape1.top() + 5.0};
+    kokuban.line({75, 250}, apex);
+    kokuban.line({375, 250}, apex);
     kokuban.setFillStyle(PictureBox::FillStyle::Solid);
     if (Shape1.top() != 245) {
-        const QPoint seed(roundToInt32((double(Shape1.left()) + 225) / 2),
-                          roundToInt32((double(Shape1.top()) + 250) / 2 + 5));
+        const Point seed{roundToInt32((double(Shape1.left()) + 225) / 2),
+                         roundToInt32((double(Shape1.top()) + 250) / 2 + 5)};
         kokuban.floodFill(seed, kokuban.foreColor());
     }
     kokuban.setFillStyle(PictureBox::FillStyle::Transparent);

@@ -2,29 +2,28 @@
 #include "graph/graphdescription.h"
 
 #include "app/form1.h"
-#include "platform/accessibledescription.h"
+#include "platform/numbertext.h"
 
-#include <QStringList>
+#include <cmath>
 #include <vector>
 
 namespace {
 // The graph's x axis: the origin's pixel column and the scale.
-constexpr qreal originX = 49;
-constexpr qreal pixelsPerCentimetre = 10;
+constexpr double originX = 49;
+constexpr double pixelsPerCentimetre = 10;
 
-const std::array<QString, 3> formulas{QStringLiteral("y = 6x"), QStringLiteral("y = 48"),
-                                      QStringLiteral("y = −6x + 168")};
+const std::array<std::u16string, 3> formulas{u"y = 6x", u"y = 48", u"y = −6x + 168"};
 
 struct Piece
 {
-    QString formula;
+    std::u16string formula;
     int from;
     int to;
 };
 
-int centimetres(qreal x)
+int centimetres(double x)
 {
-    return qRound((x - originX) / pixelsPerCentimetre);
+    return int(std::lround((x - originX) / pixelsPerCentimetre));
 }
 
 // Where the pieces meet end to end, the range of the whole graph is worth saying first.
@@ -36,33 +35,33 @@ bool joined(const std::vector<Piece> &pieces)
     return true;
 }
 
-QString range(int from, int to)
+std::u16string range(int from, int to)
 {
-    return QStringLiteral("%1〜%2").arg(from).arg(to);
+    return decimalText(from) + u"〜" + decimalText(to);
 }
 } // namespace
 
-QString graphDescription(const std::array<QLineF, 3> &trace, qreal areaHeight)
+std::u16string graphDescription(const std::array<LineF, 3> &trace, double areaHeight)
 {
     std::vector<Piece> shown;
     for (std::size_t i = 0; i < trace.size(); ++i) {
-        const QLineF &line = trace[i];
-        if (line.y1() < areaHeight || line.y2() < areaHeight)
-            shown.push_back({formulas[i], centimetres(line.x1()), centimetres(line.x2())});
+        const LineF &line = trace[i];
+        if (line.y1 < areaHeight || line.y2 < areaHeight)
+            shown.push_back({formulas[i], centimetres(line.x1), centimetres(line.x2)});
     }
     if (shown.empty())
-        return QStringLiteral("グラフ：まだかかれていません");
-    QStringList parts;
+        return u"グラフ：まだかかれていません";
+    std::u16string text = u"グラフ：";
     if (joined(shown))
-        parts << QStringLiteral("x = ") + range(shown.front().from, shown.back().to);
+        text += u"x = " + range(shown.front().from, shown.back().to) + u"、";
     for (const Piece &piece : shown)
-        parts << piece.formula + QStringLiteral("（") + range(piece.from, piece.to) +
-                     QStringLiteral("）");
-    return QStringLiteral("グラフ：") + parts.join(QStringLiteral("、"));
+        text += piece.formula + u"（" + range(piece.from, piece.to) + u"）、";
+    text.pop_back();
+    return text;
 }
 
 void Form1::DescribeGraph()
 {
-    updateAccessibleDescription(gamen, graphDescription({Line1.line(), Line2.line(), Line3.line()},
-                                                        gamen.drawingAreaSize().height()));
+    gamen.setAccessibleDescription(graphDescription({Line1.line(), Line2.line(), Line3.line()},
+                                                    gamen.drawingAreaSize().height));
 }

@@ -4,13 +4,13 @@
 #include "platform/numbertext.h"
 
 namespace {
-const QColor gridColor(0, 128, 0);
+constexpr Color gridColor{0, 128, 0};
 
 // Spaced so that, in the character widths the surface lays its text out in, each number stands
 // under its grid line.
-const QString xAxisNumbers = QStringLiteral(
+const std::u16string xAxisNumbers =
     u"２   ４ \u3000６   ８ \u300010  12\u300014\u300016\u300018\u300020\u300022\u300024\u3000"
-    u"26\u300028 \u3000 (cm)");
+    u"26\u300028 \u3000 (cm)";
 } // namespace
 
 void Form1::DrawGraphGrid()
@@ -18,20 +18,20 @@ void Form1::DrawGraphGrid()
     gamen.cls();
     for (Int16 i = 0; i <= 7; i = i + 1) {
         const float y = (200 - 20 * i).toSingle();
-        gamen.line(QPointF(50, y), QPointF(365, y), gridColor);
+        gamen.line({50, y}, {365, y}, gridColor);
     }
     for (Int16 i = 0; i <= 15; i = i + 1) {
         const float x = (50 + 20 * i).toSingle();
-        gamen.line(QPointF(x, 200), QPointF(x, 40), gridColor);
+        gamen.line({x, 200}, {x, 40}, gridColor);
     }
-    gamen.line(QPointF(30, 201), QPointF(365, 201), gridColor);
-    gamen.line(QPointF(49, 220), QPointF(49, 40), gridColor);
+    gamen.line({30, 201}, {365, 201}, gridColor);
+    gamen.line({49, 220}, {49, 40}, gridColor);
     gamen.setCurrentX(65);
     gamen.setCurrentY(210);
     gamen.print(xAxisNumbers);
     gamen.setCurrentX(35);
     gamen.setCurrentY(205);
-    gamen.print(QStringLiteral("０"));
+    gamen.print(u"０");
     for (Int16 i = 1; i <= 6; i = i + 1) {
         gamen.setCurrentX(i == 1 ? 26 : 17);
         gamen.setCurrentY((195 - 20 * i).toSingle());
@@ -39,7 +39,7 @@ void Form1::DrawGraphGrid()
     }
     gamen.setCurrentX(12);
     gamen.setCurrentY(55);
-    gamen.print(QStringLiteral("(cm  )"));
+    gamen.print(u"(cm  )");
     gamen.setCurrentY(51);
-    gamen.print(QStringLiteral("        2"));
+    gamen.print(u"        2");
 }

@@ -1,17 +1,6 @@
 #include "platform/fittedtext.h"
 
-#include <QFontInfo>
-#include <QFontMetricsF>
-#include <QGlyphRun>
-#include <QPainter>
-#include <QRawFont>
-
-namespace {
-// Advances of the layout's face at its 12-pixel em, in pixels.
-constexpr qreal tableEm = 12;
-
-// The advance in the layout's face, or 0 where the table does not know the character.
-qreal tableAdvance(char32_t character)
+double layoutAdvance(char32_t character)
 {
     if (character >= U'0' && character <= U'9')
         return 6;
@@ -33,45 +22,20 @@ qreal tableAdvance(char32_t character)
     }
 }
 
-QString characterText(char32_t character)
+std::u32string codePoints(const std::u16string &text)
 {
-    return QString::fromUcs4(&character, 1);
-}
-} // namespace
-
-// One glyph run for the whole text: the text is drawn as often as the grid is, on every step.
-// A character the face has no glyph for is drawn by itself, so the toolkit's font fallback
-// finds one.
-qreal drawFittedText(QPainter &painter, const QPointF &topLeft, const QString &text)
-{
-    const QFont font = painter.font();
-    const QFontMetricsF metrics(font);
-    const qreal scale = QFontInfo(font).pixelSize() / tableEm;
-    const QRawFont rawFont = QRawFont::fromFont(font);
-    const QList<uint> characters = text.toUcs4();
-    const QList<quint32> glyphs = rawFont.glyphIndexesForString(text);
-    const QList<QPointF> naturalAdvances = rawFont.advancesForGlyphIndexes(glyphs);
-    const qreal baseline = topLeft.y() + rawFont.ascent();
-    QList<quint32> runGlyphs;
-    QList<QPointF> runPositions;
-    qreal x = topLeft.x();
-    for (qsizetype i = 0; i < characters.size(); ++i) {
-        const QString character = characterText(characters[i]);
-        const qreal tabled = tableAdvance(characters[i]) * scale;
-        const qreal advance = tabled > 0 ? tabled : metrics.horizontalAdvance(character);
-        if (i < glyphs.size() && glyphs[i] != 0) {
-            runGlyphs.append(glyphs[i]);
-            runPositions.append(QPointF(x + (advance - naturalAdvances[i].x()) / 2, baseline));
+    std::u32string points;
+    points.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        const bool pair = unit >= 0xd800 && unit < 0xdc00 && i + 1 < text.size() &&
+                          text[i + 1] >= 0xdc00 && text[i + 1] < 0xe000;
+        if (pair) {
+            points += char32_t(0x10000 + ((unit - 0xd800) << 10) + (text[i + 1] - 0xdc00));
+            ++i;
         } else {
-            const qreal natural = metrics.horizontalAdvance(character);
-            painter.drawText(QPointF(x + (advance - natural) / 2, baseline), character);
+            points += char32_t(unit);
         }
-        x += advance;
     }
-    QGlyphRun run;
-    run.setRawFont(rawFont);
-    run.setGlyphIndexes(runGlyphs);
-    run.setPositions(runPositions);
-    painter.drawGlyphRun(QPointF(), run);
-    return x - topLeft.x();
+    return points;
 }

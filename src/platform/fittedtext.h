@@ -1,10 +1,8 @@
 // Text laid out with the character widths of the layout's user-interface face.
 #pragma once
 
-#include <QPointF>
-#include <QString>
-
-class QPainter;
+#include <string>
+#include <vector>
 
 // Text on the drawing surfaces is placed by character widths: rows of numbers spaced with
 // blanks so that each stands under its grid line, a raised 2 pushed over a gap by blanks. Those
@@ -12,6 +10,39 @@ class QPainter;
 // that face's advance, and the installed face's glyph is drawn centred in it. Characters the
 // table does not know keep the installed face's own advance.
 
-// Draws a text laid out that way, with its top-left corner at topLeft, in the painter's font;
-// returns the width it took.
-qreal drawFittedText(QPainter &painter, const QPointF &topLeft, const QString &text);
+// One character of a fitted text: where its advance starts and how wide it is, in pixels from
+// the text's left edge.
+struct FittedCharacter
+{
+    char32_t character;
+    double left;
+    double advance;
+};
+
+// Lays the text out at an em of pixelSize; naturalAdvance(character) gives the installed face's
+// own advance for the characters the table does not know.
+template <typename NaturalAdvance>
+std::vector<FittedCharacter> fitText(const std::u16string &text, double pixelSize,
+                                     NaturalAdvance naturalAdvance);
+
+// The layout face's advance at a 12-pixel em, or 0 where the table does not know the character.
+double layoutAdvance(char32_t character);
+
+// The code points of UTF-16 text; a lone surrogate stands for itself.
+std::u32string codePoints(const std::u16string &text);
+
+template <typename NaturalAdvance>
+std::vector<FittedCharacter> fitText(const std::u16string &text, double pixelSize,
+                                     NaturalAdvance naturalAdvance)
+{
+    const double scale = pixelSize / 12;
+    std::vector<FittedCharacter> laidOut;
+    double x = 0;
+    for (const char32_t character : codePoints(text)) {
+        const double tabled = layoutAdvance(character) * scale;
+        const double advance = tabled > 0 ? tabled : naturalAdvance(character);
+        laidOut.push_back({character, x, advance});
+        x += advance;
+    }
+    return laidOut;
+}

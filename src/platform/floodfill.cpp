@@ -7,39 +7,49 @@
 
 namespace {
 
-constexpr QRgb rgbMask = 0x00ffffff;
-constexpr QRgb opaque = 0xff000000;
-constexpr quint64 allBits = ~quint64{0};
+constexpr std::uint32_t rgbMask = 0x00ffffff;
+constexpr std::uint32_t opaque = 0xff000000;
+constexpr std::uint64_t allBits = ~std::uint64_t{0};
 
-QRgb straightRgb(QRgb pixel)
+std::uint32_t straightRgb(std::uint32_t pixel)
 {
     return pixel & rgbMask;
 }
 
-QRgb premultipliedRgb(QRgb pixel)
+// Each component times 255 over alpha, rounded as the toolkits round it, so that premultiplying
+// the result gives the pixel back.
+std::uint32_t premultipliedRgb(std::uint32_t pixel)
 {
-    return (qAlpha(pixel) == 255 ? pixel : qUnpremultiply(pixel)) & rgbMask;
+    const std::uint32_t alpha = pixel >> 24;
+    if (alpha == 255)
+        return pixel & rgbMask;
+    if (alpha == 0)
+        return 0;
+    const std::uint32_t inverse = 0x00ff00ffu / alpha;
+    const auto component = [&](int shift) {
+        return (((pixel >> shift & 0xff) * inverse + 0x8000) >> 16) << shift;
+    };
+    return component(16) | component(8) | component(0);
 }
 
 // Fills one region; rgbOf gives the RGB a stored pixel shows. Painted pixels are also marked in
 // a bit mask, since the fill colour may already occur in the region and so cannot tell a
 // visited pixel from an unvisited one.
-template <QRgb (*rgbOf)(QRgb)> class SpanFill
+template <std::uint32_t (*rgbOf)(std::uint32_t)> class SpanFill
 {
 public:
-    SpanFill(QImage &image, QRgb border, QRgb fill)
-        : m_width(image.width()), m_height(image.height()),
-          m_stride(static_cast<std::ptrdiff_t>(image.bytesPerLine() / sizeof(QRgb))),
-          m_pixels(reinterpret_cast<QRgb *>(image.bits())), m_border(border & rgbMask),
+    SpanFill(const PixelBuffer &buffer, std::uint32_t border, std::uint32_t fill)
+        : m_width(buffer.width), m_height(buffer.height), m_stride(buffer.stride),
+          m_pixels(buffer.pixels), m_border(border & rgbMask),
           m_fillRgb(fill & rgbMask), m_fillPixel(fill | opaque), m_maskStride((m_width + 63) / 64),
           m_mask(static_cast<std::size_t>(m_maskStride) * static_cast<std::size_t>(m_height))
     {}
 
-    void run(QPoint seed)
+    void run(Point seed)
     {
         // The seed row is scanned as if reached from above, the row above it as if from below.
-        push(seed.x(), seed.x(), seed.y(), 1);
-        push(seed.x(), seed.x(), seed.y() - 1, -1);
+        push(seed.x, seed.x, seed.y, 1);
+        push(seed.x, seed.x, seed.y - 1, -1);
         while (!m_stack.empty()) {
             const Span span = m_stack.back();
             m_stack.pop_back();
@@ -57,15 +67,15 @@ private:
         int dy;
     };
 
-    QRgb *row(int y) const { return m_pixels + y * m_stride; }
-    quint64 *maskRow(int y)
+    std::uint32_t *row(int y) const { return m_pixels + y * m_stride; }
+    std::uint64_t *maskRow(int y)
     {
         return m_mask.data() + static_cast<std::ptrdiff_t>(y) * m_maskStride;
     }
 
-    bool inside(const QRgb *pixels, const quint64 *mask, int x) const
+    bool inside(const std::uint32_t *pixels, const std::uint64_t *mask, int x) const
     {
-        const QRgb rgb = rgbOf(pixels[x]);
+        const std::uint32_t rgb = rgbOf(pixels[x]);
         return rgb != m_border && (rgb != m_fillRgb || (mask[x >> 6] >> (x & 63) & 1) == 0);
     }
 
@@ -82,8 +92,8 @@ private:
     {
         const int y = span.y;
         const int dy = span.dy;
-        QRgb *const pixels = row(y);
-        quint64 *const mask = maskRow(y);
+        std::uint32_t *const pixels = row(y);
+        std::uint64_t *const mask = maskRow(y);
         int x1 = span.left;
         int x = x1;
         if (inside(pixels, mask, x)) {
@@ -108,13 +118,13 @@ private:
         }
     }
 
-    void paint(QRgb *pixels, quint64 *mask, int first, int last)
+    void paint(std::uint32_t *pixels, std::uint64_t *mask, int first, int last)
     {
         std::fill(pixels + first, pixels + last + 1, m_fillPixel);
         const int firstWord = first >> 6;
         const int lastWord = last >> 6;
-        const quint64 head = allBits << (first & 63);
-        const quint64 tail = allBits >> (63 - (last & 63));
+        const std::uint64_t head = allBits << (first & 63);
+        const std::uint64_t tail = allBits >> (63 - (last & 63));
         if (firstWord == lastWord) {
             mask[firstWord] |= head & tail;
             return;
@@ -127,39 +137,32 @@ private:
     const int m_width;
     const int m_height;
     const std::ptrdiff_t m_stride;
-    QRgb *const m_pixels;
-    const QRgb m_border;
-    const QRgb m_fillRgb;
-    const QRgb m_fillPixel;
+    std::uint32_t *const m_pixels;
+    const std::uint32_t m_border;
+    const std::uint32_t m_fillRgb;
+    const std::uint32_t m_fillPixel;
     const int m_maskStride;
-    std::vector<quint64> m_mask;
+    std::vector<std::uint64_t> m_mask;
     std::vector<Span> m_stack;
 };
 
-template <QRgb (*rgbOf)(QRgb)> bool fillRegion(QImage &image, QPoint seed, QRgb border, QRgb fill)
+template <std::uint32_t (*rgbOf)(std::uint32_t)>
+bool fillRegion(const PixelBuffer &buffer, Point seed, std::uint32_t border, std::uint32_t fill)
 {
-    // Read through constScanLine so that a shared image is not detached for nothing.
-    const auto *seedRow = reinterpret_cast<const QRgb *>(image.constScanLine(seed.y()));
-    if (rgbOf(seedRow[seed.x()]) == (border & rgbMask))
+    if (rgbOf(buffer.pixels[seed.y * buffer.stride + seed.x]) == (border & rgbMask))
         return false;
-    SpanFill<rgbOf>(image, border, fill).run(seed);
+    SpanFill<rgbOf>(buffer, border, fill).run(seed);
     return true;
 }
 
 } // namespace
 
-bool floodFillBorder(QImage &image, QPoint seed, QRgb border, QRgb fill)
+bool floodFillBorder(const PixelBuffer &buffer, Point seed, std::uint32_t border,
+                     std::uint32_t fill)
 {
-    if (!image.rect().contains(seed))
+    if (seed.x < 0 || seed.y < 0 || seed.x >= buffer.width || seed.y >= buffer.height)
         return false;
-    switch (image.format()) {
-    case QImage::Format_RGB32:
-    case QImage::Format_ARGB32:
-        return fillRegion<straightRgb>(image, seed, border, fill);
-    case QImage::Format_ARGB32_Premultiplied:
-        return fillRegion<premultipliedRgb>(image, seed, border, fill);
-    default:
-        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-        return fillRegion<straightRgb>(image, seed, border, fill);
-    }
+    if (buffer.premultiplied)
+        return fillRegion<premultipliedRgb>(buffer, seed, border, fill);
+    return fillRegion<straightRgb>(buffer, seed, border, fill);
 }

@@ -1,15 +1,15 @@
 #include "platform/labelcontrol.h"
 
-#include <QFontMetrics>
-#include <QPainter>
+#include "platform/surfacepainter.h"
+#include "platform/textmetrics.h"
 
-LabelControl::LabelControl(PictureBox &container, const QString &text, const QPointF &position,
-                           const QFont &font, const QColor &foreColor, const QColor &backColor)
-    : LightweightControl(container), m_text(text), m_left(position.x()), m_top(position.y()),
+LabelControl::LabelControl(PictureBox &container, const std::u16string &text, PointF position,
+                           const Font &font, Color foreColor, Color backColor)
+    : LightweightControl(container), m_text(text), m_left(position.x), m_top(position.y),
       m_font(font), m_foreColor(foreColor), m_backColor(backColor)
 {
-    const QFontMetrics metrics(font);
-    m_size = QSizeF(metrics.horizontalAdvance(text), metrics.height());
+    const Size size = textSize(font, text);
+    m_size = SizeF{double(size.width), double(size.height)};
 }
 
 void LabelControl::setLeft(float left)
@@ -22,15 +22,12 @@ void LabelControl::setTop(float top)
     setCoordinate(m_top, top);
 }
 
-QRectF LabelControl::bounds() const
+RectF LabelControl::bounds() const
 {
-    return QRectF(QPointF(m_left, m_top), m_size);
+    return {m_left, m_top, m_size.width, m_size.height};
 }
 
-void LabelControl::paint(QPainter &painter) const
+void LabelControl::paint(SurfacePainter &painter) const
 {
-    painter.fillRect(bounds(), m_backColor);
-    painter.setFont(m_font);
-    painter.setPen(m_foreColor);
-    painter.drawText(bounds(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_text);
+    painter.drawText(bounds(), m_text, m_font, m_foreColor, m_backColor);
 }

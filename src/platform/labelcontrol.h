@@ -1,34 +1,34 @@
 // A text label control on a surface, exactly as large as its text.
 #pragma once
 
+#include "platform/color.h"
+#include "platform/font.h"
 #include "platform/lightweightcontrol.h"
 
-#include <QColor>
-#include <QFont>
-#include <QString>
+#include <string>
 
 class LabelControl : public LightweightControl
 {
 public:
-    LabelControl(PictureBox &container, const QString &text, const QPointF &position,
-                 const QFont &font, const QColor &foreColor, const QColor &backColor);
+    LabelControl(PictureBox &container, const std::u16string &text, PointF position,
+                 const Font &font, Color foreColor, Color backColor);
 
-    QString text() const { return m_text; }
+    std::u16string text() const { return m_text; }
     float left() const { return m_left; }
     float top() const { return m_top; }
     void setLeft(float left);
     void setTop(float top);
-    QSizeF size() const { return m_size; }
+    SizeF size() const { return m_size; }
 
-    QRectF bounds() const override;
-    void paint(QPainter &painter) const override;
+    RectF bounds() const override;
+    void paint(SurfacePainter &painter) const override;
 
 private:
-    QString m_text;
+    std::u16string m_text;
     float m_left;
     float m_top;
-    QFont m_font;
-    QColor m_foreColor;
-    QColor m_backColor;
-    QSizeF m_size;
+    Font m_font;
+    Color m_foreColor;
+    Color m_backColor;
+    SizeF m_size;
 };

@@ -1,10 +1,10 @@
 // Base of the controls that have no window of their own and live on a drawing surface.
 #pragma once
 
-#include <QRectF>
+#include "platform/geometry.h"
 
 class PictureBox;
-class QPainter;
+class SurfacePainter;
 
 // Painted by its surface over the surface's image, in the surface's stacking order. Positions are
 // logical pixels of the surface's drawing area.
@@ -17,8 +17,8 @@ public:
     LightweightControl &operator=(const LightweightControl &) = delete;
 
     // The area the control's paint touches.
-    virtual QRectF bounds() const = 0;
-    virtual void paint(QPainter &painter) const = 0;
+    virtual RectF bounds() const = 0;
+    virtual void paint(SurfacePainter &painter) const = 0;
 
 protected:
     // Sets one of the control's coordinates; the old and the new place are repainted.

@@ -1,10 +1,10 @@
 #include "platform/linecontrol.h"
 
-#include <QPainter>
+#include "platform/surfacepainter.h"
 
-LineControl::LineControl(PictureBox &container, const QLineF &line, const QColor &color, int width)
-    : LightweightControl(container), m_x1(line.x1()), m_y1(line.y1()), m_x2(line.x2()),
-      m_y2(line.y2()), m_color(color), m_width(width)
+LineControl::LineControl(PictureBox &container, const LineF &line, Color color, int width)
+    : LightweightControl(container), m_x1(line.x1), m_y1(line.y1), m_x2(line.x2), m_y2(line.y2),
+      m_color(color), m_width(width)
 {}
 
 void LineControl::setX1(float x1)
@@ -27,14 +27,12 @@ void LineControl::setY2(float y2)
     setCoordinate(m_y2, y2);
 }
 
-QRectF LineControl::bounds() const
+RectF LineControl::bounds() const
 {
-    const qreal margin = m_width / 2.0 + 1;
-    return QRectF(line().p1(), line().p2()).normalized().adjusted(-margin, -margin, margin, margin);
+    return RectF::spanning(line().p1(), line().p2()).grown(m_width / 2.0 + 1);
 }
 
-void LineControl::paint(QPainter &painter) const
+void LineControl::paint(SurfacePainter &painter) const
 {
-    painter.setPen(QPen(m_color, m_width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(line());
+    painter.drawLine(line(), m_color, m_width);
 }

@@ -1,28 +1,35 @@
 #include "platform/numbertext.h"
 
+#include <string>
+
 namespace {
 constexpr char16_t ideographicSpace = u'\u3000';
 constexpr char16_t fullWidthOffset = u'\uFF01' - u'!';
 } // namespace
 
-QString numberText(Int16 number)
+std::u16string decimalText(long long number)
 {
-    const int value = number.value();
-    return (value < 0 ? QString() : QStringLiteral(" ")) + QString::number(value);
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
 }
 
-QString fullWidth(const QString &text)
+std::u16string numberText(Int16 number)
 {
-    QString wide;
+    const int value = number.value();
+    return (value < 0 ? u"" : u" ") + decimalText(value);
+}
+
+std::u16string fullWidth(const std::u16string &text)
+{
+    std::u16string wide;
     wide.reserve(text.size());
-    for (const QChar character : text) {
-        const char16_t code = character.unicode();
+    for (const char16_t code : text) {
         if (code == u' ')
-            wide += QChar(ideographicSpace);
+            wide += ideographicSpace;
         else if (code > u' ' && code <= u'~')
-            wide += QChar(char16_t(code + fullWidthOffset));
+            wide += char16_t(code + fullWidthOffset);
         else
-            wide += character;
+            wide += code;
     }
     return wide;
 }

@@ -1,25 +1,7 @@
+// The drawing calls of a surface as the program makes them; the backend draws the pixels.
 #include "platform/picturebox.h"
 
-#include "platform/fittedtext.h"
-#include "platform/floodfill.h"
-#include "platform/lightweightcontrol.h"
-
-#include <QFontMetricsF>
-#include <QPainter>
-#include <qdrawutil.h>
-
-PictureBox::PictureBox(QWidget *parent, const QRect &geometry) : QWidget(parent)
-{
-    setGeometry(geometry);
-    setAttribute(Qt::WA_StaticContents);
-    setFocusPolicy(Qt::StrongFocus);
-    const qreal ratio = devicePixelRatioF();
-    m_image = QImage(drawingAreaSize() * ratio, QImage::Format_RGB32);
-    m_image.setDevicePixelRatio(ratio);
-    cls();
-}
-
-void PictureBox::setBackColor(const QColor &color)
+void PictureBox::setBackColor(Color color)
 {
     m_backColor = color;
     cls();
@@ -27,99 +9,67 @@ void PictureBox::setBackColor(const QColor &color)
 
 void PictureBox::cls()
 {
-    m_image.fill(m_backColor);
+    clearImage();
     m_currentX = 0;
     m_currentY = 0;
-    update();
+    updateArea(drawingArea());
 }
 
-void PictureBox::line(const QPointF &from, const QPointF &to)
+void PictureBox::line(PointF from, PointF to)
 {
     line(from, to, m_foreColor);
 }
 
-void PictureBox::line(const QPointF &from, const QPointF &to, const QColor &color)
+void PictureBox::line(PointF from, PointF to, Color color)
 {
-    QPainter painter(&m_image);
-    painter.setPen(pen(color));
-    painter.drawLine(from, to);
-    drawn(QRectF(from, to).normalized());
+    drawLine(from, to, color);
+    drawn(RectF::spanning(from, to));
 }
 
-void PictureBox::box(const QPointF &corner, const QPointF &opposite)
+void PictureBox::box(PointF corner, PointF opposite)
 {
-    const QRectF rect = QRectF(corner, opposite).normalized();
-    QPainter painter(&m_image);
-    painter.setPen(pen(m_foreColor));
-    if (m_fillStyle == FillStyle::Solid)
-        painter.setBrush(m_fillColor);
-    painter.drawRect(rect);
+    const RectF rect = RectF::spanning(corner, opposite);
+    drawBox(rect, m_fillStyle == FillStyle::Solid);
     drawn(rect);
 }
 
-void PictureBox::print(const QString &text)
+void PictureBox::print(const std::u16string &text)
 {
-    const QFontMetricsF metrics(font(), &m_image);
-    const QPointF topLeft(m_currentX, m_currentY);
-    QPainter painter(&m_image);
-    painter.setFont(font());
-    painter.setPen(m_foreColor);
-    const qreal width = drawFittedText(painter, topLeft, text);
-    drawn(QRectF(topLeft, QSizeF(width, metrics.height())));
+    const SizeF size = drawText(text);
+    drawn({m_currentX, m_currentY, size.width, size.height});
     m_currentX = 0;
-    m_currentY += metrics.height();
+    m_currentY += size.height;
 }
 
-void PictureBox::floodFill(const QPoint &seed, const QColor &border)
+void PictureBox::floodFill(Point seed, Color border)
 {
     if (m_fillStyle != FillStyle::Solid)
         return;
-    const qreal ratio = m_image.devicePixelRatio();
-    const QPoint deviceSeed(qRound(seed.x() * ratio), qRound(seed.y() * ratio));
-    if (floodFillBorder(m_image, deviceSeed, border.rgb(), m_fillColor.rgb()))
-        update();
-}
-
-QColor PictureBox::point(const QPoint &position) const
-{
-    const qreal ratio = m_image.devicePixelRatio();
-    return m_image.pixelColor(qRound(position.x() * ratio), qRound(position.y() * ratio));
-}
-
-QSize PictureBox::drawingAreaSize() const
-{
-    return size() - QSize(2 * borderWidth, 2 * borderWidth);
+    if (fillRegion(seed, border))
+        updateArea(drawingArea());
 }
 
 void PictureBox::setStackingOrder(std::vector<const LightweightControl *> frontToBack)
 {
     m_controls = std::move(frontToBack);
-    update();
+    updateArea(drawingArea());
 }
 
-void PictureBox::updateArea(const QRectF &area)
+void PictureBox::setAccessibleDescription(const std::u16string &description)
 {
-    update(area.toAlignedRect().translated(borderWidth, borderWidth));
+    if (description == m_description)
+        return;
+    m_description = description;
+    describe(description);
 }
 
-void PictureBox::paintEvent(QPaintEvent *)
+void PictureBox::drawn(const RectF &area)
 {
-    QPainter painter(this);
-    qDrawWinPanel(&painter, rect(), palette(), true);
-    painter.translate(borderWidth, borderWidth);
-    painter.setClipRect(QRect(QPoint(), drawingAreaSize()));
-    painter.drawImage(QPoint(), m_image);
-    for (auto control = m_controls.rbegin(); control != m_controls.rend(); ++control)
-        (*control)->paint(painter);
+    updateArea(area.grown(m_drawWidth / 2.0 + 1));
 }
 
-QPen PictureBox::pen(const QColor &color) const
+RectF PictureBox::drawingArea() const
 {
-    return QPen(color, m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-void PictureBox::drawn(const QRectF &area)
-{
-    const qreal margin = m_drawWidth / 2.0 + 1;
-    updateArea(area.adjusted(-margin, -margin, margin, margin));
+    const Size size = drawingAreaSize();
+    return {0, 0, double(size.width), double(size.height)};
 }

@@ -1,37 +1,39 @@
 // A drawing surface that keeps what is drawn on it and shows lightweight controls over it.
 #pragma once
 
-#include <QColor>
-#include <QImage>
-#include <QWidget>
+#include "platform/color.h"
+#include "platform/control.h"
+
+#include <string>
 #include <vector>
 
 class LightweightControl;
+class Window;
 
 // Everything drawn lands in a persistent image, which a repaint copies to the screen; drawing
 // never happens in response to a repaint. Positions are logical pixels of the drawing area, the
-// part inside the two-pixel sunken border.
-class PictureBox : public QWidget
+// part inside the two-pixel sunken border; the backend draws at device pixels.
+class PictureBox : public Control
 {
 public:
     enum class FillStyle { Solid = 0, Transparent = 1 };
 
     static constexpr int borderWidth = 2;
 
-    PictureBox(QWidget *parent, const QRect &geometry);
+    PictureBox(Window &window, const Rect &geometry);
 
-    QColor backColor() const { return m_backColor; }
-    QColor foreColor() const { return m_foreColor; }
-    QColor fillColor() const { return m_fillColor; }
+    Color backColor() const { return m_backColor; }
+    Color foreColor() const { return m_foreColor; }
+    Color fillColor() const { return m_fillColor; }
     FillStyle fillStyle() const { return m_fillStyle; }
     int drawWidth() const { return m_drawWidth; }
     float currentX() const { return m_currentX; }
     float currentY() const { return m_currentY; }
 
     // Setting the background colour wipes the surface to it.
-    void setBackColor(const QColor &color);
-    void setForeColor(const QColor &color) { m_foreColor = color; }
-    void setFillColor(const QColor &color) { m_fillColor = color; }
+    void setBackColor(Color color);
+    void setForeColor(Color color) { m_foreColor = color; }
+    void setFillColor(Color color) { m_fillColor = color; }
     void setFillStyle(FillStyle style) { m_fillStyle = style; }
     void setDrawWidth(int width) { m_drawWidth = width; }
     void setCurrentX(float x) { m_currentX = x; }
@@ -39,43 +41,54 @@ public:
 
     // Wipes everything drawn and puts the text position back to (0, 0).
     void cls();
-    void line(const QPointF &from, const QPointF &to);
-    void line(const QPointF &from, const QPointF &to, const QColor &color);
+    // A line of the draw width with round ends, in the fore colour or the one given.
+    void line(PointF from, PointF to);
+    void line(PointF from, PointF to, Color color);
     // The outline of the box between two corners; filled with the fill colour when the fill
     // style is solid.
-    void box(const QPointF &corner, const QPointF &opposite);
+    void box(PointF corner, PointF opposite);
     // Draws one line of text with its top-left at the text position, then moves the text
     // position to the start of the next line. The text is laid out in the character widths of
     // the layout's face, so that text spaced with blanks lands where the layout places it.
-    void print(const QString &text);
+    void print(const std::u16string &text);
     // Paints the region around seed, up to pixels of colour border, with the fill colour when
     // the fill style is solid; a transparent fill style paints nothing.
-    void floodFill(const QPoint &seed, const QColor &border);
+    void floodFill(Point seed, Color border);
 
     // The colour drawn at a point of the drawing area.
-    QColor point(const QPoint &position) const;
-    const QImage &image() const { return m_image; }
-    QSize drawingAreaSize() const;
+    Color point(Point position) const;
+    Size drawingAreaSize() const;
 
     // The controls on the surface, front to back.
     void setStackingOrder(std::vector<const LightweightControl *> frontToBack);
+    const std::vector<const LightweightControl *> &stackingOrder() const { return m_controls; }
     // Repaints a part of the drawing area.
-    void updateArea(const QRectF &area);
+    void updateArea(const RectF &area);
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
+    // What a screen reader is told the surface shows. An unchanged text is not sent again, so
+    // that nothing is read out twice.
+    std::u16string accessibleDescription() const { return m_description; }
+    void setAccessibleDescription(const std::u16string &description);
 
 private:
-    QPen pen(const QColor &color) const;
-    void drawn(const QRectF &area);
+    RectF drawingArea() const;
+    void drawn(const RectF &area);
+    // The backend's halves of the drawing calls above.
+    void clearImage();
+    void drawLine(PointF from, PointF to, Color color);
+    void drawBox(const RectF &box, bool filled);
+    // Draws at the text position; gives the width taken and the line height.
+    SizeF drawText(const std::u16string &text);
+    bool fillRegion(Point seed, Color border);
+    void describe(const std::u16string &description);
 
-    QImage m_image;
-    QColor m_backColor{Qt::white};
-    QColor m_foreColor{Qt::black};
-    QColor m_fillColor{Qt::black};
+    Color m_backColor{255, 255, 255};
+    Color m_foreColor{0, 0, 0};
+    Color m_fillColor{0, 0, 0};
     FillStyle m_fillStyle = FillStyle::Transparent;
     int m_drawWidth = 1;
     float m_currentX = 0;
     float m_currentY = 0;
     std::vector<const LightweightControl *> m_controls;
+    std::u16string m_description;
 };

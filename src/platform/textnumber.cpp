@@ -33,9 +33,8 @@ struct DecimalDigits
 
 // A Japanese input method types the full-width forms of ASCII characters and the ideographic
 // space; each reads as its ASCII counterpart.
-char16_t halfWidth(QChar c)
+char16_t halfWidth(char16_t code)
 {
-    const char16_t code = c.unicode();
     if (code >= u'\uFF01' && code <= u'\uFF5E')
         return static_cast<char16_t>(code - (u'\uFF01' - u'!'));
     return code == u'\u3000' ? u' ' : code;
@@ -53,7 +52,7 @@ bool isDecimalDigit(char16_t c)
 
 // The next character that is not a blank, in its half-width form, leaving pos on it; 0 at the
 // end of the text.
-char16_t peek(QStringView text, qsizetype &pos)
+char16_t peek(std::u16string_view text, std::size_t &pos)
 {
     while (pos < text.size() && isBlank(halfWidth(text[pos])))
         ++pos;
@@ -91,7 +90,7 @@ double basedValue(std::uint64_t leading, int shift, bool sticky)
     return std::min(value, DBL_MAX);
 }
 
-double readBased(QStringView text, qsizetype pos, int base)
+double readBased(std::u16string_view text, std::size_t pos, int base)
 {
     const int bitsPerDigit = base == 16 ? 4 : 3;
     std::uint64_t leading = 0;
@@ -125,14 +124,14 @@ void addDigit(DecimalDigits &number, char16_t digit, bool integerPart)
         number.digits.push_back('1');
 }
 
-void readDigits(QStringView text, qsizetype &pos, DecimalDigits &number, bool integerPart)
+void readDigits(std::u16string_view text, std::size_t &pos, DecimalDigits &number, bool integerPart)
 {
     for (char16_t c = peek(text, pos); isDecimalDigit(c); c = peek(text, ++pos))
         addDigit(number, c, integerPart);
 }
 
 // The exponent after E or D; a letter without digits counts as exponent 0.
-std::int64_t readExponent(QStringView text, qsizetype &pos)
+std::int64_t readExponent(std::u16string_view text, std::size_t &pos)
 {
     const char16_t letter = peek(text, pos);
     if (letter != u'e' && letter != u'E' && letter != u'd' && letter != u'D')
@@ -162,7 +161,7 @@ double decimalMagnitude(const DecimalDigits &number)
     return std::min(value, DBL_MAX);
 }
 
-double readDecimal(QStringView text, qsizetype pos)
+double readDecimal(std::u16string_view text, std::size_t pos)
 {
     const char16_t sign = peek(text, pos);
     if (sign == u'+' || sign == u'-')
@@ -183,9 +182,9 @@ double readDecimal(QStringView text, qsizetype pos)
 
 } // namespace
 
-double textToNumber(QStringView text)
+double textToNumber(std::u16string_view text)
 {
-    qsizetype pos = 0;
+    std::size_t pos = 0;
     if (peek(text, pos) != u'&')
         return readDecimal(text, pos);
     ++pos;

@@ -1,7 +1,7 @@
 // Reading the number that a text begins with, as the speed box's text is read.
 #pragma once
 
-#include <QStringView>
+#include <string_view>
 
 // The numeric value of the number at the start of text; 0 when it does not begin with one.
 //
@@ -16,4 +16,4 @@
 // 32-bit two's complement; wider ones are taken as positive. Decimal text is rounded correctly.
 // The result is always finite and never NaN: magnitudes beyond double saturate at +/-DBL_MAX,
 // ones too small for it give 0. A zero result is always +0.
-double textToNumber(QStringView text);
+double textToNumber(std::u16string_view text);

@@ -1,4 +1,4 @@
-#include "platform/comboboxaccessible.h"
+#include "platform/qt/comboboxaccessible.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,11 +1,10 @@
-// A drop-down combo box whose edit field takes typing as well as the list's choices.
+// The combo box's widget: editable, with no completion and no item added by Enter.
 #pragma once
 
 #include <QComboBox>
 
 // Editable from its creation, so that its edit field follows it directly in the focus chain and
-// tab order treats the two as one control. Typed text stays exactly as typed: no completion from
-// the list's items, and Enter adds nothing to the list.
+// tab order treats the two as one control.
 class DropDownCombo : public QComboBox
 {
 public:

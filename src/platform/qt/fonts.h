@@ -1,5 +1,7 @@
-// Fonts: the Japanese Gothic face the layout names, or the installed face that stands in for it.
+// The Qt fonts of the layout: its Japanese Gothic face, or the installed face that stands in.
 #pragma once
+
+#include "platform/font.h"
 
 #include <QFont>
 #include <QString>
@@ -11,8 +13,4 @@ QString gothicFamily();
 // The platform's Japanese user-interface face, resolved the same way.
 QString uiFamily();
 
-// The proportional Gothic face at an em height in pixels.
-QFont gothicFont(int pixelSize, bool bold = false);
-
-// The platform's standard Japanese user-interface font of about 9 points.
-QFont defaultUiFont();
+QFont qtFont(const Font &font);

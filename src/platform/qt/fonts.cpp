@@ -1,4 +1,4 @@
-#include "platform/fonts.h"
+#include "platform/qt/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -7,7 +7,6 @@ namespace {
 // Stand-ins in order of preference, all proportional Japanese Gothic faces.
 const QStringList standInGothics = {QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
                                     QStringLiteral("Noto Sans CJK JP")};
-constexpr int defaultUiPixelSize = 12; // 9 points at 96 dots per inch
 
 // The first of the wanted faces that is installed. Naming an installed face keeps every font
 // request of the layout out of fontconfig's fallback search.
@@ -38,17 +37,10 @@ QString uiFamily()
     return family;
 }
 
-QFont gothicFont(int pixelSize, bool bold)
+QFont qtFont(const Font &font)
 {
-    QFont font(gothicFamily());
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-QFont defaultUiFont()
-{
-    QFont font(uiFamily());
-    font.setPixelSize(defaultUiPixelSize);
-    return font;
+    QFont qfont(font.face == Font::Face::Gothic ? gothicFamily() : uiFamily());
+    qfont.setPixelSize(font.pixelSize);
+    qfont.setBold(font.bold);
+    return qfont;
 }
