@@ -40,8 +40,8 @@ template <std::uint32_t (*rgbOf)(std::uint32_t)> class SpanFill
 public:
     SpanFill(const PixelBuffer &buffer, std::uint32_t border, std::uint32_t fill)
         : m_width(buffer.width), m_height(buffer.height), m_stride(buffer.stride),
-          m_pixels(buffer.pixels), m_border(border & rgbMask),
-          m_fillRgb(fill & rgbMask), m_fillPixel(fill | opaque), m_maskStride((m_width + 63) / 64),
+          m_pixels(buffer.pixels), m_border(border & rgbMask), m_fillRgb(fill & rgbMask),
+          m_fillPixel(fill | opaque), m_maskStride((m_width + 63) / 64),
           m_mask(static_cast<std::size_t>(m_maskStride) * static_cast<std::size_t>(m_height))
     {}
 

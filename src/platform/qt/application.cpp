@@ -46,8 +46,7 @@ struct Application::Native
     ReportingApplication application;
 };
 
-Application::Application(int &argc, char **argv)
-    : m_native(std::make_unique<Native>(argc, argv))
+Application::Application(int &argc, char **argv) : m_native(std::make_unique<Native>(argc, argv))
 {
     QApplication &application = m_native->application;
     application.setApplicationName(QStringLiteral("tavilo"));

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "platform/control.h"
-#include "platform/surfacepainter.h"
 #include "platform/qt/formwidget.h"
+#include "platform/surfacepainter.h"
 #include "platform/window.h"
 
 #include <QPainter>

@@ -10,8 +10,7 @@
 #include "platform/qt/qtext.h"
 
 Window::Native::Native()
-    : widget(std::make_unique<FormWidget>()),
-      keyFilter(std::make_unique<KeyPreviewFilter>(*widget))
+    : widget(std::make_unique<FormWidget>()), keyFilter(std::make_unique<KeyPreviewFilter>(*widget))
 {}
 
 Window::Native::~Native() = default;
