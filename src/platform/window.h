@@ -42,6 +42,8 @@ public:
     void setFont(const Font &font);
     // Tab moves through the controls in this order, Shift+Tab back.
     void setTabOrder(const std::vector<Control *> &order);
+    // The control of the tab order that has the focus, or nullptr.
+    Control *focusedControl() const;
     void show();
 
     // Sees every key pressed in the window before the focused control does; returning true

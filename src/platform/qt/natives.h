@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 // A control's widget is a child of the window's widget; deleting it first is fine.
 struct Control::Native
@@ -29,6 +30,7 @@ struct Window::Native
 
     std::unique_ptr<FormWidget> widget;
     std::unique_ptr<KeyPreviewFilter> keyFilter;
+    std::vector<Control *> tabOrder;
 };
 
 struct SurfacePainter::Native
