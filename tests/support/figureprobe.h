@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/form1.h"
+#include "qtpeers.h"
 
 #include <QImage>
 #include <QLineF>
@@ -88,5 +89,5 @@ inline QColor shown(const QImage &grabbed, const QPointF &point)
 
 inline QColor shown(PictureBox &surface, const QPointF &point)
 {
-    return shown(surface.grab().toImage(), point);
+    return shown(widget(surface).grab().toImage(), point);
 }
