@@ -54,12 +54,12 @@ void TestAccessibility::blackboardTellsWhereP()
 
     Form1 form;
     forward(form, distance);
-    QCOMPARE(form.kokuban.accessibleDescription(), description);
+    QCOMPARE(widget(form.kokuban).accessibleDescription(), description);
     forward(form, 29);
     back(form, 28 - distance);
-    QCOMPARE(form.kokuban.accessibleDescription(), description);
+    QCOMPARE(widget(form.kokuban).accessibleDescription(), description);
     form.syokigamen.click();
-    QCOMPARE(form.kokuban.accessibleDescription(), blackboardDescription(0));
+    QCOMPARE(widget(form.kokuban).accessibleDescription(), qs(blackboardDescription(0)));
 }
 
 // Looked at in the pauses of a walk, the blackboard tells each distance as it is reached.
@@ -67,12 +67,12 @@ void TestAccessibility::blackboardKeepsUpWithAutomaticPlay()
 {
     Form1 form;
     forward(form, 5);
-    form.Combo1.setEditText(QStringLiteral("01"));
+    form.Combo1.setText(u"01");
     QList<int> seen;
     QTimer look;
-    connect(&look, &QTimer::timeout, &form, [&] {
+    connect(&look, &QTimer::timeout, &widget(form), [&] {
         const int distance = form.Distance.value();
-        QCOMPARE(form.kokuban.accessibleDescription(), blackboardDescription(distance));
+        QCOMPARE(widget(form.kokuban).accessibleDescription(), qs(blackboardDescription(distance)));
         if (seen.isEmpty() || seen.last() != distance)
             seen << distance;
     });
@@ -88,31 +88,31 @@ void TestAccessibility::blackboardKeepsUpWithAutomaticPlay()
 void TestAccessibility::graphTellsWhatThePictureShows()
 {
     Form1 form;
-    QCOMPARE(form.gamen.accessibleDescription(), noGraph);
+    QCOMPARE(widget(form.gamen).accessibleDescription(), noGraph);
     form.Check2.click();
     forward(form, 13);
-    QCOMPARE(form.gamen.accessibleDescription(), graphTo13);
+    QCOMPARE(widget(form.gamen).accessibleDescription(), graphTo13);
     form.Check2.click();
     forward(form, 8);
     back(form, 16);
-    QCOMPARE(form.gamen.accessibleDescription(), graphTo13);
+    QCOMPARE(widget(form.gamen).accessibleDescription(), graphTo13);
     form.Check2.click();
     forward(form, 1);
-    QCOMPARE(form.gamen.accessibleDescription(),
+    QCOMPARE(widget(form.gamen).accessibleDescription(),
              QStringLiteral("グラフ：y = 6x（0〜6）、y = 48（8〜13）"));
     forward(form, 22);
-    QCOMPARE(form.gamen.accessibleDescription(),
+    QCOMPARE(widget(form.gamen).accessibleDescription(),
              QStringLiteral("グラフ：x = 0〜28、y = 6x（0〜8）、y = 48（8〜20）、"
                             "y = −6x + 168（20〜28）"));
     back(form, 28);
-    QCOMPARE(form.gamen.accessibleDescription(), noGraph);
+    QCOMPARE(widget(form.gamen).accessibleDescription(), noGraph);
 
     // Cleared for the walk to 10 and ticked again: only the piece of the next step is drawn.
     form.Check2.click();
     forward(form, 10);
     form.Check2.click();
     forward(form, 1);
-    QCOMPARE(form.gamen.accessibleDescription(),
+    QCOMPARE(widget(form.gamen).accessibleDescription(),
              QStringLiteral("グラフ：x = 8〜11、y = 48（8〜11）"));
 }
 

@@ -1,7 +1,7 @@
 // The graph paper reads true: the ink of every axis number stands at its grid line, the unit
 // reads cm², and the side lengths stay on the blackboard, whichever Japanese face is installed.
 #include "figureprobe.h"
-#include "platform/fonts.h"
+#include "platform/qt/fonts.h"
 
 #include <QTest>
 #include <optional>
@@ -103,7 +103,8 @@ void TestGraphPaper::initTestCase()
 void TestGraphPaper::xAxisNumbersStandUnderTheirLines()
 {
     // Below the x axis (y = 201, two pixels wide) and right of the origin mark.
-    const QList<Span> spans = inkSpans(m_form->gamen.image(), paper, QRectF(56, 204, 325, 22), 4);
+    const QList<Span> spans =
+        inkSpans(surfaceImage(m_form->gamen), paper, QRectF(56, 204, 325, 22), 4);
     QVERIFY2(spans.size() == 15, qPrintable(QStringLiteral("14 numbers and (cm), found %1: %2")
                                                 .arg(spans.size())
                                                 .arg(describe(spans))));
@@ -125,7 +126,7 @@ void TestGraphPaper::xAxisNumbersStandUnderTheirLines()
 
 void TestGraphPaper::unitReadsSquareCentimetres()
 {
-    const QImage &image = m_form->gamen.image();
+    const QImage &image = surfaceImage(m_form->gamen);
     // The raised 2 alone reaches above the top of "(cm  )", printed 4 pixels lower.
     const std::optional<Span> unitRows = inkRows(image, paper, QRectF(0, 55, 48, 20));
     QVERIFY(unitRows);
@@ -148,7 +149,7 @@ void TestGraphPaper::unitReadsSquareCentimetres()
 
 void TestGraphPaper::yAxisNumbersStandLevelWithTheirLines()
 {
-    const QImage &image = m_form->gamen.image();
+    const QImage &image = surfaceImage(m_form->gamen);
     for (int i = 1; i <= 6; ++i) {
         const qreal gridLine = 200 - 20 * i;
         const QRectF band(0, gridLine - 9, 48, 18);
@@ -167,7 +168,7 @@ void TestGraphPaper::yAxisNumbersStandLevelWithTheirLines()
 
 void TestGraphPaper::sideLengthsStayBesideTheirSides()
 {
-    const QImage &image = m_form->kokuban.image();
+    const QImage &image = surfaceImage(m_form->kokuban);
     // "８cm" left of side BA (x = 75, pen 5 wide), "１２cm" below BC (y = 250).
     const QList<Span> eight = inkSpans(image, green, QRectF(0, 148, 70, 20), 4);
     QVERIFY2(eight.size() == 1 && eight.first().left >= 19 && eight.first().right <= 50,

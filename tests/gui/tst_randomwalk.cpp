@@ -5,6 +5,7 @@
 // TAVILO_RANDOMWALK_SEED fixes the first seed (else it is drawn anew each run) and
 // TAVILO_RANDOMWALK_SEQUENCES the number of sequences of every row.
 #include "app/form1.h"
+#include "qtpeers.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -256,7 +257,7 @@ bool shadedAtSeed(const Form1 &form, int d)
     // The fill seed lies well inside the triangle of its distance.
     const QPointF p = pointAt(d);
     const QPoint seed(qRound((p.x() + 220) / 2), qRound((p.y() + 245) / 2 + 5));
-    return form.kokuban.point(seed) == blue;
+    return drawnAt(form.kokuban, seed) == blue;
 }
 
 // Off BC the triangle is shaded; at B and C it is flat, and the one beside it has been wiped.
@@ -271,7 +272,7 @@ bool figureAgrees(const Form1 &form, int d)
 bool agrees(const Form1 &form, const Model &model)
 {
     return figureAgrees(form, model.d) && form.Distance.value() == model.d &&
-           form.Text1.text() == model.text &&
+           widget<QLineEdit>(form.Text1).text() == model.text &&
            QPointF(form.Shape1.left(), form.Shape1.top()) == pointAt(model.d) - QPointF(5, 5) &&
            QPointF(form.P.left(), form.P.top()) == model.tag &&
            segment(form.Line4[0]) == model.path[0] && segment(form.Line4[1]) == model.path[1] &&
@@ -287,7 +288,7 @@ std::optional<QString> difference(const Form1 &form, const Model &model)
         return std::nullopt;
     std::vector<std::pair<QString, std::pair<QString, QString>>> items{
         {"Distance", {QString::number(model.d), QString::number(form.Distance.value())}},
-        {"Text1", {model.text, form.Text1.text()}},
+        {"Text1", {model.text, widget<QLineEdit>(form.Text1).text()}},
         {"Shape1",
          {describe(pointAt(model.d) - QPointF(5, 5)),
           describe(QPointF(form.Shape1.left(), form.Shape1.top()))}},
@@ -340,9 +341,9 @@ struct Failure
 // Runs a sequence from the start-up state with all boxes clear.
 std::optional<Failure> run(Form1 &form, const std::vector<Action> &sequence)
 {
-    form.Check1.setChecked(false);
-    form.Check2.setChecked(false);
-    form.Check3.setChecked(false);
+    form.Check1.setValue(0);
+    form.Check2.setValue(0);
+    form.Check3.setValue(0);
     form.syokigamen.click();
     Model model;
     if (auto message = difference(form, model))

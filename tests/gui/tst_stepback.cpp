@@ -22,13 +22,13 @@ struct Views
 Views views(Form1 &form)
 {
     return {form.Distance.value(),
-            form.Text1.text(),
+            widget<QLineEdit>(form.Text1).text(),
             marker(form),
             graphLines(form) + pathLines(form) + QList<QLineF>{segment(form.Line5)},
-            form.kokuban.image(),
-            form.gamen.image(),
-            form.kokuban.grab().toImage(),
-            form.gamen.grab().toImage()};
+            surfaceImage(form.kokuban),
+            surfaceImage(form.gamen),
+            widget(form.kokuban).grab().toImage(),
+            widget(form.gamen).grab().toImage()};
 }
 
 // Covers the tag's places on a grabbed blackboard, the one view allowed to differ.
@@ -119,16 +119,16 @@ void TestStepBack::walkBackFromCToB()
     back(form, 28 - distance);
 
     QCOMPARE(form.Distance.value(), distance);
-    QCOMPARE(form.Text1.text(), QStringLiteral(" %1").arg(distance));
+    QCOMPARE(widget<QLineEdit>(form.Text1).text(), QStringLiteral(" %1").arg(distance));
     QCOMPARE(::marker(form), marker);
     QCOMPARE(::tag(form), tag);
     QCOMPARE(graphLines(form), graph);
     QCOMPARE(pathLines(form), path);
     QCOMPARE(segment(form.Line5), height);
     if (seed.isNull())
-        QCOMPARE(countOf(form.kokuban.image(), blue), 0);
+        QCOMPARE(countOf(surfaceImage(form.kokuban), blue), 0);
     else
-        QCOMPARE(form.kokuban.point(seed), blue);
+        QCOMPARE(drawnAt(form.kokuban, seed), blue);
 }
 
 void TestStepBack::pressAtBOnlyRedrawsTheRectangle()
@@ -137,26 +137,26 @@ void TestStepBack::pressAtBOnlyRedrawsTheRectangle()
     form.Check1.click();
     form.Check2.click();
     form.Check3.click();
-    const QImage bareRectangle = form.kokuban.image();
-    const QImage gamenBefore = form.gamen.image();
+    const QImage bareRectangle = surfaceImage(form.kokuban);
+    const QImage gamenBefore = surfaceImage(form.gamen);
 
     form.modoru.click();
     QCOMPARE(form.Distance.value(), 0);
-    QCOMPARE(form.Text1.text(), QStringLiteral("0"));
+    QCOMPARE(widget<QLineEdit>(form.Text1).text(), QStringLiteral("0"));
     QCOMPARE(marker(form), QPointF(70, 245));
     QCOMPARE(tag(form), QPointF(48, 226));
     QCOMPARE(graphLines(form), (QList<QLineF>{line1Parked, line2Parked, line3Parked}));
     QCOMPARE(pathLines(form), (QList<QLineF>{path0Parked, path1Parked, path2Parked}));
     QCOMPARE(segment(form.Line5), heightParked);
-    QVERIFY(form.kokuban.image() == bareRectangle);
-    QVERIFY(form.gamen.image() == gamenBefore);
+    QVERIFY(surfaceImage(form.kokuban) == bareRectangle);
+    QVERIFY(surfaceImage(form.gamen) == gamenBefore);
 
     form.susumu.click();
     form.modoru.click();
     form.modoru.click();
     QCOMPARE(form.Distance.value(), 0);
-    QCOMPARE(form.Text1.text(), QStringLiteral(" 0"));
-    QVERIFY(form.kokuban.image() == bareRectangle);
+    QCOMPARE(widget<QLineEdit>(form.Text1).text(), QStringLiteral(" 0"));
+    QVERIFY(surfaceImage(form.kokuban) == bareRectangle);
 }
 
 void TestStepBack::leavingASideParksItsLines_data()
@@ -198,7 +198,7 @@ void TestStepBack::pathLinesStayWhileTheirBoxIsOff()
     form.Check1.click();
     forward(form, 22);
     const QList<QLineF> path = pathLines(form);
-    form.Check1.setCheckState(Qt::Unchecked);
+    form.Check1.setValue(0);
     for (int distance = 21; distance >= 0; --distance) {
         form.modoru.click();
         QCOMPARE(pathLines(form), path);
@@ -250,18 +250,18 @@ void TestStepBack::roundTripRestoresEveryViewButTheTag()
 
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(QTest::qWaitForWindowExposed(&widget(form)));
     form.Check1.click();
     form.Check2.click();
     form.Check3.click();
     forward(form, distance);
     const Views before = views(form);
-    const QRectF tagBefore = form.P.bounds();
+    const QRectF tagBefore = toQRectF(form.P.bounds());
 
     form.susumu.click();
     form.modoru.click();
     const Views after = views(form);
-    const QList<QRectF> tags{tagBefore, form.P.bounds()};
+    const QList<QRectF> tags{tagBefore, toQRectF(form.P.bounds())};
 
     QCOMPARE(after.distance, before.distance);
     // Start-up writes "0" without the blank that every step writes.
@@ -278,9 +278,9 @@ void TestStepBack::roundTripRestoresEveryViewButTheTag()
 void TestStepBack::grayedBoxesCountAsOn()
 {
     Form1 form;
-    form.Check1.setCheckState(Qt::PartiallyChecked);
-    form.Check2.setCheckState(Qt::PartiallyChecked);
-    form.Check3.setCheckState(Qt::PartiallyChecked);
+    form.Check1.setValue(2);
+    form.Check2.setValue(2);
+    form.Check3.setValue(2);
     forward(form, 10);
     form.modoru.click();
     QCOMPARE(segment(form.Line4[1]), QLineF(75, 50, 100, 50));

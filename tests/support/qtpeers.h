@@ -9,7 +9,12 @@
 #include "platform/qt/qtext.h"
 #include "platform/window.h"
 
+#include <QCheckBox>
 #include <QColor>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QString>
 #include <string>
 
@@ -44,4 +49,9 @@ inline QColor qc(Color color)
 inline QColor drawnAt(const PictureBox &surface, int x, int y)
 {
     return qc(surface.point({x, y}));
+}
+
+inline QColor drawnAt(const PictureBox &surface, const QPoint &point)
+{
+    return drawnAt(surface, point.x(), point.y());
 }

@@ -1,5 +1,5 @@
 // Border flood fill: pictures painted by hand, and shapes checked against a naive search.
-#include "platform/floodfill.h"
+#include "platform/qt/imagefloodfill.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -2,6 +2,7 @@
 #include "platform/int16.h"
 #include "platform/numbertext.h"
 #include "platform/runtimeerror.h"
+#include "qtpeers.h"
 
 #include <QTest>
 
@@ -67,7 +68,8 @@ void TestNumbers::overflowIsAnError()
         QFAIL("expected an overflow error");
     } catch (const RuntimeError &error) {
         QCOMPARE(error.code(), RuntimeError::Overflow);
-        QVERIFY2(error.message().contains(QStringLiteral("'6'")), qPrintable(error.message()));
+        QVERIFY2(qs(error.message()).contains(QStringLiteral("'6'")),
+                 qPrintable(qs(error.message())));
     }
 }
 
@@ -85,7 +87,7 @@ void TestNumbers::numberText()
 {
     QFETCH(int, number);
     QFETCH(QString, text);
-    QCOMPARE(::numberText(number), text);
+    QCOMPARE(qs(::numberText(number)), text);
 }
 
 void TestNumbers::fullWidth_data()
@@ -102,7 +104,7 @@ void TestNumbers::fullWidth()
 {
     QFETCH(QString, text);
     QFETCH(QString, wide);
-    QCOMPARE(::fullWidth(text), wide);
+    QCOMPARE(qs(::fullWidth(u16(text))), wide);
 }
 
 QTEST_APPLESS_MAIN(TestNumbers)

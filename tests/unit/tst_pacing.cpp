@@ -3,6 +3,7 @@
 #include "platform/millisecondclock.h"
 #include "platform/roundint32.h"
 #include "platform/textnumber.h"
+#include "qtpeers.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -114,7 +115,7 @@ void TstPacing::delayOfSpeed()
 {
     QFETCH(QString, speed);
     QFETCH(std::int32_t, delay);
-    QCOMPARE(roundToInt32(textToNumber(speed) * 20.0), delay);
+    QCOMPARE(roundToInt32(textToNumber(u16(speed)) * 20.0), delay);
 }
 
 void TstPacing::clockIs64BitAndMonotonic()

@@ -1,5 +1,6 @@
 // Tests for reading the number a text begins with.
 #include "platform/textnumber.h"
+#include "qtpeers.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -43,7 +44,7 @@ void TstTextNumber::checkExact()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    const double actual = textToNumber(text);
+    const double actual = textToNumber(u16(text));
     QVERIFY2(actual == expected, QByteArray("got ") + QByteArray::number(actual, 'g', 17) +
                                      ", expected " + QByteArray::number(expected, 'g', 17));
 }
@@ -247,8 +248,8 @@ void TstTextNumber::fullWidth()
     QFETCH(QString, text);
     QFETCH(QString, halfWidth);
     QFETCH(double, expected);
-    QCOMPARE(textToNumber(halfWidth), expected);
-    QCOMPARE(textToNumber(text), expected);
+    QCOMPARE(textToNumber(u16(halfWidth)), expected);
+    QCOMPARE(textToNumber(u16(text)), expected);
 }
 
 void TstTextNumber::zeroIsPositive_data()
@@ -265,7 +266,7 @@ void TstTextNumber::zeroIsPositive_data()
 void TstTextNumber::zeroIsPositive()
 {
     QFETCH(QString, text);
-    const double actual = textToNumber(text);
+    const double actual = textToNumber(u16(text));
     QCOMPARE(actual, 0.0);
     QVERIFY(!std::signbit(actual));
 }
@@ -280,7 +281,7 @@ void TstTextNumber::alwaysFinite()
         const int length = random.bounded(40);
         for (int j = 0; j < length; ++j)
             text += alphabet[random.bounded(alphabet.size())];
-        const double value = textToNumber(text);
+        const double value = textToNumber(u16(text));
         QVERIFY2(std::isfinite(value), qPrintable(text));
     }
 }
