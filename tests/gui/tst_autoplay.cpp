@@ -4,6 +4,8 @@
 #include "platform/millisecondclock.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
@@ -27,7 +29,7 @@ const QStringList stoppedInPause{"jidou", "tomeru", "end", "Check1", "Check2", "
 
 QStringList enabledControls(const Form1 &form)
 {
-    const std::vector<std::pair<QString, const QWidget *>> controls{
+    const std::vector<std::pair<QString, const Control *>> controls{
         {"susumu", &form.susumu}, {"modoru", &form.modoru}, {"syokigamen", &form.syokigamen},
         {"jidou", &form.jidou},   {"tomeru", &form.tomeru}, {"end", &form.end},
         {"Check1", &form.Check1}, {"Check2", &form.Check2}, {"Check3", &form.Check3},
@@ -57,22 +59,24 @@ bool isStep(const QString &text)
 // queued as the step is drawn, and the pause is the first place that handles events.
 void onEachPause(Form1 &form, const std::function<void(int)> &action)
 {
-    QObject::connect(&form.Text1, &QLineEdit::textChanged, &form,
+    QObject::connect(&widget<QLineEdit>(form.Text1), &QLineEdit::textChanged, &widget(form),
                      [&form, action](const QString &text) {
                          if (!isStep(text))
                              return;
                          const int distance = form.Distance.value();
-                         QTimer::singleShot(0, &form, [action, distance] { action(distance); });
+                         QTimer::singleShot(0, &widget(form),
+                                            [action, distance] { action(distance); });
                      });
 }
 
 // The clock reading at each step.
 void recordStepTimes(Form1 &form, std::vector<std::int64_t> &times)
 {
-    QObject::connect(&form.Text1, &QLineEdit::textChanged, &form, [&times](const QString &text) {
-        if (isStep(text))
-            times.push_back(millisecondClock());
-    });
+    QObject::connect(&widget<QLineEdit>(form.Text1), &QLineEdit::textChanged, &widget(form),
+                     [&times](const QString &text) {
+                         if (isStep(text))
+                             times.push_back(millisecondClock());
+                     });
 }
 
 struct ChildResult
@@ -108,7 +112,7 @@ void report(const QByteArray &line)
 void playHugeSpeed(Form1 &form)
 {
     onEachPause(form, [&form](int) {
-        QTimer::singleShot(200, &form, [&form] {
+        QTimer::singleShot(200, &widget(form), [&form] {
             report("paused at " + QByteArray::number(form.Distance.value()));
             form.tomeru.click();
             report("stop requested " + QByteArray::number(form.StopRequested.value()));
@@ -121,22 +125,24 @@ void playHugeSpeed(Form1 &form)
 // A huge speed: after a while in the first pause, only the stop button is pressed.
 void playHugeSpeedStop(Form1 &form)
 {
-    onEachPause(form,
-                [&form](int) { QTimer::singleShot(200, &form, [&form] { form.tomeru.click(); }); });
+    onEachPause(form, [&form](int) {
+        QTimer::singleShot(200, &widget(form), [&form] { form.tomeru.click(); });
+    });
 }
 
 // The window is closed through its frame in the pause after step 3.
 void playFrameClose(Form1 &form)
 {
-    QObject::connect(&form.Text1, &QLineEdit::textChanged, &form, [&form](const QString &text) {
-        if (isStep(text))
-            report("step " + QByteArray::number(form.Distance.value()));
-    });
+    QObject::connect(&widget<QLineEdit>(form.Text1), &QLineEdit::textChanged, &widget(form),
+                     [&form](const QString &text) {
+                         if (isStep(text))
+                             report("step " + QByteArray::number(form.Distance.value()));
+                     });
     onEachPause(form, [&form](int distance) {
         if (distance != 3)
             return;
         report("closing");
-        form.windowHandle()->close();
+        widget(form).windowHandle()->close();
     });
 }
 
@@ -144,7 +150,7 @@ int playScenario(int argc, char *argv[], const QByteArray &scenario)
 {
     Application application(argc, argv);
     Form1 form;
-    form.Combo1.setEditText(qEnvironmentVariable(speedVariable));
+    form.Combo1.setText(u16(qEnvironmentVariable(speedVariable)));
     if (scenario == "hugeSpeed")
         playHugeSpeed(form);
     else if (scenario == "hugeSpeedStop")
@@ -152,7 +158,7 @@ int playScenario(int argc, char *argv[], const QByteArray &scenario)
     else if (scenario == "frameClose")
         playFrameClose(form);
     form.show();
-    QTimer::singleShot(0, &form, [&form] {
+    QTimer::singleShot(0, &widget(form), [&form] {
         form.jidou.click();
         report("walk ended at " + QByteArray::number(form.Distance.value()));
         endProgram(3);
@@ -202,7 +208,7 @@ void TstAutoplay::fullWalk()
     QFETCH(bool, walkFirst);
     QFETCH(int, manualSteps);
     Form1 form;
-    form.Combo1.setEditText(QStringLiteral("01"));
+    form.Combo1.setText(u"01");
     if (walkFirst)
         form.jidou.click();
     for (int step = 0; step < manualSteps; ++step)
@@ -223,7 +229,7 @@ void TstAutoplay::fullWalk()
     QCOMPARE(enabledInPause, QList<QStringList>(28, walking));
     QCOMPARE(form.Distance.value(), 28);
     QCOMPARE(marker(form), QPointF(370, 245));
-    QCOMPARE(form.Text1.text(), QStringLiteral(" 28"));
+    QCOMPARE(qs(form.Text1.text()), QStringLiteral(" 28"));
     QCOMPARE(form.StopRequested.value(), 0);
     QCOMPARE(enabledControls(form), idle);
     // Every pause lasts its 20 ms at least, the one after the last step included.
@@ -247,7 +253,7 @@ void TstAutoplay::stopDuringWalk()
     QFETCH(int, stopAfter);
     QFETCH(QPointF, stoppedAt);
     Form1 form;
-    form.Combo1.setEditText(QStringLiteral("01"));
+    form.Combo1.setText(u"01");
     QList<int> pauses;
     QStringList enabledAfterStop;
     int requested = 0;
@@ -278,12 +284,12 @@ void TstAutoplay::stopDuringWalk()
 void TstAutoplay::speedIsReadAfterEachStep()
 {
     Form1 form;
-    form.Combo1.setEditText(QStringLiteral("40"));
+    form.Combo1.setText(u"40");
     std::vector<std::int64_t> stepTimes;
     recordStepTimes(form, stepTimes);
     onEachPause(form, [&form](int distance) {
         if (distance == 1)
-            form.Combo1.setEditText(QStringLiteral("01"));
+            form.Combo1.setText(u"01");
     });
     form.jidou.click();
 
@@ -309,8 +315,8 @@ void TstAutoplay::checkBoxActsDuringPause()
     QFETCH(int, box);
     QFETCH(QLineF, expected);
     Form1 form;
-    form.Combo1.setEditText(QStringLiteral("01"));
-    QCheckBox &checkBox = box == 1 ? form.Check1 : form.Check3;
+    form.Combo1.setText(u"01");
+    CheckBox &checkBox = box == 1 ? form.Check1 : form.Check3;
     const LineControl &line = box == 1 ? form.Line4[1] : form.Line5;
     QLineF shown;
     onEachPause(form, [&](int distance) {
@@ -341,9 +347,9 @@ void TstAutoplay::noWaitRunsStraightToC()
 {
     QFETCH(QString, speed);
     Form1 form;
-    form.Combo1.setEditText(speed);
+    form.Combo1.setText(u16(speed));
     bool handled = false;
-    QTimer::singleShot(0, &form, [&handled] { handled = true; });
+    QTimer::singleShot(0, &widget(form), [&handled] { handled = true; });
     form.jidou.click();
 
     QVERIFY(!handled);
@@ -384,7 +390,7 @@ void TstAutoplay::stopEndsHugePause()
 void TstAutoplay::pauseSleepsInsteadOfSpinning()
 {
     Form1 form;
-    form.Combo1.setEditText(QStringLiteral("01"));
+    form.Combo1.setText(u"01");
     int sleeps = 0;
     int wakes = 0;
     const QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
@@ -424,7 +430,7 @@ void TstAutoplay::autoAfterStopStartsFreshWalk()
     QFETCH(int, stopFreshAfter);
     QFETCH(int, finalDistance);
     Form1 form;
-    form.Combo1.setEditText(QStringLiteral("01"));
+    form.Combo1.setText(u"01");
     QList<int> pauses;
     QList<QStringList> enabledInFreshPauses;
     bool restarted = false;

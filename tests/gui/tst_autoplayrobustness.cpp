@@ -2,9 +2,15 @@
 // rules hold, the buttons come back at its end, and a whole session ends cleanly.
 #include "app/form1.h"
 #include "platform/application.h"
+#include "qtpeers.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QLineF>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -65,18 +71,18 @@ public:
     Monkey(Form1 &form, std::uint32_t seed) : m_form(form), m_random(seed)
     {
         m_timer.setSingleShot(true);
-        QObject::connect(&m_timer, &QTimer::timeout, &m_form, [this] { act(); });
+        QObject::connect(&m_timer, &QTimer::timeout, &widget(m_form), [this] { act(); });
     }
 
     // One walk: "自動" pressed by the user, random input in its pauses, the end checked.
     void playWalk()
     {
         // A typed speed without a wait would leave no pause to act in.
-        m_form.Combo1.setEditText(QStringLiteral("01"));
+        m_form.Combo1.setText(u"01");
         m_expectedEnd = 28;
         note(QStringLiteral("自動"));
         rearm();
-        QTest::mouseClick(&m_form.jidou, Qt::LeftButton);
+        QTest::mouseClick(&widget(m_form.jidou), Qt::LeftButton);
         m_timer.stop();
         checkEnd();
     }
@@ -86,10 +92,10 @@ public:
     {
         const int actions = pick(4);
         for (int action = 0; action < actions; ++action) {
-            QPushButton *buttons[] = {&m_form.susumu, &m_form.modoru, &m_form.syokigamen};
-            QPushButton *button = buttons[pick(3)];
-            note(button->text());
-            QTest::mouseClick(button, Qt::LeftButton);
+            CommandButton *buttons[] = {&m_form.susumu, &m_form.modoru, &m_form.syokigamen};
+            CommandButton *button = buttons[pick(3)];
+            note(qs(button->caption()));
+            QTest::mouseClick(&widget(*button), Qt::LeftButton);
         }
         checkPosition();
     }
@@ -152,16 +158,16 @@ private:
         rearm();
     }
 
-    void clickBox(QCheckBox &box)
+    void clickBox(CheckBox &box)
     {
-        note(box.text());
-        QTest::mouseClick(&box, Qt::LeftButton);
+        note(widget<QCheckBox>(box).text());
+        QTest::mouseClick(&widget(box), Qt::LeftButton);
     }
 
     void spaceOnBox()
     {
-        QCheckBox *boxes[] = {&m_form.Check1, &m_form.Check2, &m_form.Check3};
-        QCheckBox *box = boxes[pick(3)];
+        CheckBox *boxes[] = {&m_form.Check1, &m_form.Check2, &m_form.Check3};
+        QCheckBox *box = &widget<QCheckBox>(*boxes[pick(3)]);
         note(box->text() + QStringLiteral(" space"));
         QTest::keyClick(box, Qt::Key_Space);
     }
@@ -170,27 +176,27 @@ private:
     {
         const QString text = typedSpeeds[pick(static_cast<int>(typedSpeeds.size()))];
         note(QStringLiteral("type \"%1\"").arg(text));
-        QLineEdit *edit = m_form.Combo1.lineEdit();
+        QLineEdit *edit = widget<QComboBox>(m_form.Combo1).lineEdit();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
-        if (m_form.Combo1.currentText() != text)
+        if (qs(m_form.Combo1.text()) != text)
             fail(QStringLiteral("the speed box shows \"%1\" after typing \"%2\"")
-                     .arg(m_form.Combo1.currentText(), text));
+                     .arg(qs(m_form.Combo1.text()), text));
     }
 
     // The arrow key walks up the list, which starts at its first entry, "01".
     void chooseFirstSpeed()
     {
         note(QStringLiteral("Up on the speed box"));
-        QTest::keyClick(&m_form.Combo1, Qt::Key_Up);
+        QTest::keyClick(&widget(m_form.Combo1), Qt::Key_Up);
     }
 
     void clickStop()
     {
         note(QStringLiteral("ストップ"));
         const int distance = m_form.Distance.value();
-        QTest::mouseClick(&m_form.tomeru, Qt::LeftButton);
+        QTest::mouseClick(&widget(m_form.tomeru), Qt::LeftButton);
         ++m_stops;
         if (m_form.StopRequested.value() != 1 || !m_form.jidou.isEnabled())
             fail(QStringLiteral("ストップ did not ask the walk to stop and free 自動"));
@@ -202,24 +208,24 @@ private:
     {
         const bool enabled = m_form.jidou.isEnabled();
         note(enabled ? QStringLiteral("自動 again") : QStringLiteral("自動 (disabled)"));
-        QTest::mouseClick(&m_form.jidou, Qt::LeftButton);
+        QTest::mouseClick(&widget(m_form.jidou), Qt::LeftButton);
         if (!enabled)
             return;
         ++m_restarts;
-        if (m_form.Distance.value() != 0 || m_form.Text1.text() != QStringLiteral("0"))
+        if (m_form.Distance.value() != 0 || qs(m_form.Text1.text()) != QStringLiteral("0"))
             fail(QStringLiteral("自動 after ストップ did not reset to B"));
         m_expectedEnd = 28;
     }
 
     void clickDisabled()
     {
-        QPushButton *buttons[] = {&m_form.susumu, &m_form.modoru, &m_form.syokigamen};
-        QPushButton *button = buttons[pick(3)];
+        CommandButton *buttons[] = {&m_form.susumu, &m_form.modoru, &m_form.syokigamen};
+        QPushButton *button = &widget<QPushButton>(*buttons[pick(3)]);
         note(button->text() + QStringLiteral(" (disabled)"));
-        const QString text = m_form.Text1.text();
+        const QString text = qs(m_form.Text1.text());
         const int distance = m_form.Distance.value();
         QTest::mouseClick(button, Qt::LeftButton);
-        if (m_form.Distance.value() != distance || m_form.Text1.text() != text)
+        if (m_form.Distance.value() != distance || qs(m_form.Text1.text()) != text)
             fail(QStringLiteral("a click on the disabled %1 acted").arg(button->text()));
     }
 
@@ -241,7 +247,7 @@ private:
             fail(QStringLiteral("distance %1 off the path").arg(d));
         else if (QPointF(m_form.Shape1.left(), m_form.Shape1.top()) != markerAt(d))
             fail(QStringLiteral("the marker is not at distance %1").arg(d));
-        const QString text = m_form.Text1.text();
+        const QString text = qs(m_form.Text1.text());
         if (text != QStringLiteral(" %1").arg(d) && !(d == 0 && text == QStringLiteral("0")))
             fail(QStringLiteral("the distance box shows \"%1\" at %2").arg(text).arg(d));
         checkGuides();
@@ -254,10 +260,10 @@ private:
         const bool pathParked = segment(m_form.Line4[0]) == path0Parked &&
                                 segment(m_form.Line4[1]) == path1Parked &&
                                 segment(m_form.Line4[2]) == path2Parked;
-        if (!m_form.Check1.isChecked() && !pathParked)
+        if (m_form.Check1.value() != 1 && !pathParked)
             fail(QStringLiteral("Check1 cleared but the path highlight is in view"));
         const QLineF expectedHeight =
-            m_form.Check3.isChecked() ? heightAt(m_form.Distance.value()) : heightParked;
+            m_form.Check3.value() == 1 ? heightAt(m_form.Distance.value()) : heightParked;
         if (segment(m_form.Line5) != expectedHeight)
             fail(QStringLiteral("the height line does not follow Check3"));
     }
@@ -297,16 +303,16 @@ int playSession(int argc, char *argv[])
     form.show();
     form.Combo1.setCurrentIndex(0);
     Monkey monkey(form, 7);
-    QTimer::singleShot(0, &form, [&form, &monkey] {
+    QTimer::singleShot(0, &widget(form), [&form, &monkey] {
         for (int walk = 0; walk < 3; ++walk) {
             monkey.playWalk();
             monkey.playBetweenWalks();
-            QTest::mouseClick(&form.syokigamen, Qt::LeftButton);
+            QTest::mouseClick(&widget(form.syokigamen), Qt::LeftButton);
         }
         std::printf("session: %s, %s\n", qPrintable(monkey.counts()),
                     monkey.violation().isEmpty() ? "rules held" : qPrintable(monkey.violation()));
         std::fflush(stdout);
-        QTest::mouseClick(&form.end, Qt::LeftButton);
+        QTest::mouseClick(&widget(form.end), Qt::LeftButton);
         std::printf("still running after 終了\n");
     });
     return application.exec();

@@ -1,6 +1,13 @@
 // The window as it opens and as the reset leaves it: layout, texts and the two pictures.
 #include "figureprobe.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -9,7 +16,7 @@ const QColor gridColor(0, 128, 0);
 // Every colour shown anywhere inside the surface's border.
 QSet<QRgb> coloursShown(PictureBox &surface)
 {
-    const QImage image = surface.grab().toImage();
+    const QImage image = widget(surface).grab().toImage();
     const int border = qRound(PictureBox::borderWidth * image.devicePixelRatio());
     QSet<QRgb> colours;
     for (int y = border; y < image.height() - border; ++y)
@@ -46,19 +53,19 @@ private slots:
 void TestInitialScreen::window()
 {
     Form1 form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("３.一次関数 (by Oskavel)"));
-    QCOMPARE(form.size(), QSize(865, 437));
-    QCOMPARE(form.palette().color(QPalette::Window), QColor(128, 128, 0));
-    QCOMPARE(form.Text1.text(), QStringLiteral("0"));
-    QCOMPARE(form.Combo1.currentText(), QStringLiteral("20"));
+    QCOMPARE(qs(form.caption()), QStringLiteral("３.一次関数 (by Oskavel)"));
+    QCOMPARE(widget(form).size(), QSize(865, 437));
+    QCOMPARE(widget(form).palette().color(QPalette::Window), QColor(128, 128, 0));
+    QCOMPARE(qs(form.Text1.text()), QStringLiteral("0"));
+    QCOMPARE(qs(form.Combo1.text()), QStringLiteral("20"));
     QCOMPARE(form.Combo1.count(), 5);
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(form.Combo1.itemText(i), QStringList({"01", "05", "10", "20", "40"}).at(i));
-    QVERIFY(form.Combo1.isEditable());
+        QCOMPARE(qs(form.Combo1.itemText(i)), QStringList({"01", "05", "10", "20", "40"}).at(i));
+    QVERIFY(widget<QComboBox>(form.Combo1).isEditable());
     QVERIFY2(!form.tomeru.isEnabled(), "the stop button waits for automatic play");
-    for (QPushButton *button :
+    for (CommandButton *button :
          {&form.syokigamen, &form.end, &form.jidou, &form.modoru, &form.susumu})
-        QVERIFY2(button->isEnabled(), qPrintable(button->text()));
+        QVERIFY2(button->isEnabled(), qPrintable(qs(button->caption())));
 }
 
 void TestInitialScreen::controls_data()
@@ -108,37 +115,37 @@ void TestInitialScreen::controls()
     QFETCH(int, pixelSize);
 
     Form1 form;
-    const QMap<QString, QWidget *> widgets{{"syokigamen", &form.syokigamen},
-                                           {"end", &form.end},
-                                           {"jidou", &form.jidou},
-                                           {"tomeru", &form.tomeru},
-                                           {"modoru", &form.modoru},
-                                           {"susumu", &form.susumu},
-                                           {"Text1", &form.Text1},
-                                           {"Combo1", &form.Combo1},
-                                           {"Check3", &form.Check3},
-                                           {"Check1", &form.Check1},
-                                           {"Check2", &form.Check2},
-                                           {"kokuban", &form.kokuban},
-                                           {"gamen", &form.gamen}};
-    QWidget *widget = widgets.value(name);
-    QCOMPARE(widget->geometry(), geometry);
-    QCOMPARE(widget->font().pixelSize(), pixelSize);
-    QVERIFY2(widget->font().family().contains("Gothic") ||
-                 widget->font().families().contains(QStringLiteral("IPAPGothic")),
-             qPrintable(widget->font().family()));
-    if (auto button = qobject_cast<QAbstractButton *>(widget))
+    const QMap<QString, Control *> controls{{"syokigamen", &form.syokigamen},
+                                            {"end", &form.end},
+                                            {"jidou", &form.jidou},
+                                            {"tomeru", &form.tomeru},
+                                            {"modoru", &form.modoru},
+                                            {"susumu", &form.susumu},
+                                            {"Text1", &form.Text1},
+                                            {"Combo1", &form.Combo1},
+                                            {"Check3", &form.Check3},
+                                            {"Check1", &form.Check1},
+                                            {"Check2", &form.Check2},
+                                            {"kokuban", &form.kokuban},
+                                            {"gamen", &form.gamen}};
+    QWidget *native = &widget(*controls.value(name));
+    QCOMPARE(native->geometry(), geometry);
+    QCOMPARE(native->font().pixelSize(), pixelSize);
+    QVERIFY2(native->font().family().contains("Gothic") ||
+                 native->font().families().contains(QStringLiteral("IPAPGothic")),
+             qPrintable(native->font().family()));
+    if (auto button = qobject_cast<QAbstractButton *>(native))
         QCOMPARE(button->text(), text);
-    if (auto edit = qobject_cast<QLineEdit *>(widget))
+    if (auto edit = qobject_cast<QLineEdit *>(native))
         QCOMPARE(edit->text(), text);
     if (face.isValid())
-        QCOMPARE(widget->palette().color(QPalette::Button), face);
+        QCOMPARE(native->palette().color(QPalette::Button), face);
 }
 
 void TestInitialScreen::captionsAreAsLargeAsTheirText()
 {
     Form1 form;
-    const QList<std::tuple<QLabel *, QString, QPoint, int, bool, QColor>> captions{
+    const QList<std::tuple<Label *, QString, QPoint, int, bool, QColor>> captions{
         {&form.Label6, QStringLiteral("関数の利用"), {8, 8}, 37, false, QColor(0, 0, 255)},
         {&form.Label5, "ヒント", {336, 16}, 27, true, QColor(128, 128, 0)},
         {&form.Label1, "点Ｐの進んだ距離", {496, 16}, 29, false, QColor(128, 128, 0)},
@@ -150,7 +157,8 @@ void TestInitialScreen::captionsAreAsLargeAsTheirText()
          false,
          QColor(128, 128, 0)},
         {&form.Label3, "表示速度", {720, 112}, 19, false, QColor(128, 128, 0)}};
-    for (const auto &[label, text, position, pixelSize, bold, background] : captions) {
+    for (const auto &[control, text, position, pixelSize, bold, background] : captions) {
+        const QLabel *label = &widget<QLabel>(*control);
         QCOMPARE(label->text(), text);
         QCOMPARE(label->pos(), position);
         QCOMPARE(label->font().pixelSize(), pixelSize);
@@ -166,11 +174,12 @@ void TestInitialScreen::captionsAreAsLargeAsTheirText()
 void TestInitialScreen::checkBoxesShowOnlyTheirSquare()
 {
     Form1 form;
-    for (auto [box, label] :
+    for (auto [control, label] :
          {std::pair{&form.Check3, &form.Label5}, std::pair{&form.Check1, &form.Label1},
           std::pair{&form.Check2, &form.Label8}}) {
+        QCheckBox *box = &widget<QCheckBox>(*control);
         QCOMPARE(box->checkState(), Qt::Unchecked);
-        QCOMPARE(box->accessibleName(), label->text());
+        QCOMPARE(box->accessibleName(), qs(label->text()));
         const QImage shot = box->grab().toImage();
         const qreal ratio = shot.devicePixelRatio();
         const int square = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
@@ -187,19 +196,21 @@ void TestInitialScreen::tabOrderAndFirstFocus()
     Form1 form;
     form.tomeru.setEnabled(true);
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.activateWindow();
-    QTRY_COMPARE(QApplication::focusWidget(), &form.gamen);
+    QVERIFY(QTest::qWaitForWindowExposed(&widget(form)));
+    widget(form).activateWindow();
+    QTRY_COMPARE(QApplication::focusWidget(), &widget(form.gamen));
 
-    const QList<QWidget *> expected{&form.end,    &form.Text1,   &form.Combo1, &form.syokigamen,
-                                    &form.Check2, &form.kokuban, &form.susumu, &form.modoru,
-                                    &form.jidou,  &form.tomeru,  &form.Check1, &form.Check3,
-                                    &form.gamen};
+    const QList<QWidget *> expected{
+        &widget(form.end),    &widget(form.Text1),   &widget(form.Combo1), &widget(form.syokigamen),
+        &widget(form.Check2), &widget(form.kokuban), &widget(form.susumu), &widget(form.modoru),
+        &widget(form.jidou),  &widget(form.tomeru),  &widget(form.Check1), &widget(form.Check3),
+        &widget(form.gamen)};
+    QComboBox &combo = widget<QComboBox>(form.Combo1);
     QList<QWidget *> visited;
     for (int i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget *focus = QApplication::focusWidget();
-        visited.append(focus == form.Combo1.lineEdit() ? &form.Combo1 : focus);
+        visited.append(focus == combo.lineEdit() ? &combo : focus);
     }
     QCOMPARE(visited, expected);
 }
@@ -216,7 +227,7 @@ void TestInitialScreen::movingPartsStartAtB()
     const QList<std::pair<QString, QPointF>> letters{
         {"Ａ", {48, 32}}, {"Ｂ", {48, 248}}, {"Ｃ", {390, 248}}, {"Ｄ", {390, 32}}};
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(form.Label4[i].text(), letters[i].first);
+        QCOMPARE(qs(form.Label4[i].text()), letters[i].first);
         QCOMPARE(QPointF(form.Label4[i].left(), form.Label4[i].top()), letters[i].second);
     }
 }
@@ -243,7 +254,7 @@ void TestInitialScreen::blackboardShowsTheRectangle()
     QFETCH(QPoint, position);
     QFETCH(QColor, colour);
     Form1 form;
-    QCOMPARE(form.kokuban.point(position), colour);
+    QCOMPARE(drawnAt(form.kokuban, position.x(), position.y()), colour);
     QCOMPARE(shown(form.kokuban, position), colour);
 }
 
@@ -280,7 +291,7 @@ void TestInitialScreen::graphPaperShowsTheGrid()
     QFETCH(QPoint, position);
     QFETCH(QColor, colour);
     Form1 form;
-    QCOMPARE(form.gamen.point(position), colour);
+    QCOMPARE(drawnAt(form.gamen, position.x(), position.y()), colour);
 }
 
 void TestInitialScreen::parkedLinesAreOutOfSight()
@@ -288,7 +299,7 @@ void TestInitialScreen::parkedLinesAreOutOfSight()
     Form1 form;
     const QSet<QRgb> kokubanColours = coloursShown(form.kokuban);
     QVERIFY2(!kokubanColours.contains(qRgb(255, 128, 255)), "the height line shows");
-    const QImage board = form.kokuban.grab().toImage();
+    const QImage board = widget(form.kokuban).grab().toImage();
     const qreal ratio = board.devicePixelRatio();
     const QRectF marker(72 * ratio, 247 * ratio, 10 * ratio, 10 * ratio);
     for (int y = 0; y < board.height(); ++y)
@@ -299,7 +310,7 @@ void TestInitialScreen::parkedLinesAreOutOfSight()
     const QSet<QRgb> gamenColours = coloursShown(form.gamen);
     for (const QRgb trace : {qRgb(255, 0, 0), qRgb(192, 64, 0), qRgb(255, 0, 255)})
         QVERIFY2(!gamenColours.contains(trace), "a piece of the graph shows");
-    QCOMPARE(form.Line5.color(), QColor(255, 128, 255));
+    QCOMPARE(qc(form.Line5.color()), QColor(255, 128, 255));
     QCOMPARE(form.Line5.width(), 5);
     QCOMPARE(form.Line1.y1(), 268.0f);
     QCOMPARE(form.Line4[2].y2(), 320.0f);
@@ -308,24 +319,24 @@ void TestInitialScreen::parkedLinesAreOutOfSight()
 void TestInitialScreen::resetRestoresTheInitialScreen()
 {
     Form1 form;
-    const QImage board = form.kokuban.image();
-    const QImage paperImage = form.gamen.image();
-    form.kokuban.line(QPointF(0, 0), QPointF(400, 300));
-    form.gamen.line(QPointF(0, 0), QPointF(300, 200));
+    const QImage board = surfaceImage(form.kokuban);
+    const QImage paperImage = surfaceImage(form.gamen);
+    form.kokuban.line({0, 0}, {400, 300});
+    form.gamen.line({0, 0}, {300, 200});
     form.Shape1.setLeft(370);
     form.P.setLeft(390);
     form.Line1.setY2(80);
     form.Line5.setY1(100);
     form.Distance = 28;
-    form.Text1.setText(QStringLiteral(" 28"));
+    form.Text1.setText(u" 28");
     form.tomeru.setEnabled(true);
 
     form.syokigamen.click();
     form.syokigamen.click();
-    QCOMPARE(form.kokuban.image(), board);
-    QCOMPARE(form.gamen.image(), paperImage);
+    QCOMPARE(surfaceImage(form.kokuban), board);
+    QCOMPARE(surfaceImage(form.gamen), paperImage);
     QCOMPARE(form.Distance, Int16(0));
-    QCOMPARE(form.Text1.text(), QStringLiteral("0"));
+    QCOMPARE(qs(form.Text1.text()), QStringLiteral("0"));
     QCOMPARE(QPointF(form.Shape1.left(), form.Shape1.top()), QPointF(70, 245));
     QCOMPARE(QPointF(form.P.left(), form.P.top()), QPointF(48, 226));
     QCOMPARE(form.Line1.y2(), 268.0f);
@@ -336,15 +347,15 @@ void TestInitialScreen::resetRestoresTheInitialScreen()
 void TestInitialScreen::resetLeavesTheUsersChoices()
 {
     Form1 form;
-    form.Check1.setChecked(true);
-    form.Check3.setCheckState(Qt::PartiallyChecked);
-    form.Combo1.setEditText(QStringLiteral("07"));
+    form.Check1.setValue(1);
+    form.Check3.setValue(2);
+    form.Combo1.setText(u"07");
     form.StopRequested = 1;
     form.susumu.setEnabled(false);
     form.Form_Load();
-    QCOMPARE(form.Check1.checkState(), Qt::Checked);
-    QCOMPARE(form.Check3.checkState(), Qt::PartiallyChecked);
-    QCOMPARE(form.Combo1.currentText(), QStringLiteral("07"));
+    QCOMPARE(widget<QCheckBox>(form.Check1).checkState(), Qt::Checked);
+    QCOMPARE(widget<QCheckBox>(form.Check3).checkState(), Qt::PartiallyChecked);
+    QCOMPARE(qs(form.Combo1.text()), QStringLiteral("07"));
     QCOMPARE(form.StopRequested, Int16(1));
     QVERIFY(!form.susumu.isEnabled());
 }
@@ -353,15 +364,15 @@ void TestInitialScreen::resizingMovesNothing()
 {
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const QRect board = form.kokuban.geometry();
-    const QRect quit = form.end.geometry();
-    form.resize(400, 200);
-    QCOMPARE(form.kokuban.geometry(), board);
-    QCOMPARE(form.end.geometry(), quit);
-    form.resize(1200, 800);
-    QCOMPARE(form.kokuban.geometry(), board);
-    QCOMPARE(form.gamen.size(), QSize(385, 265));
+    QVERIFY(QTest::qWaitForWindowExposed(&widget(form)));
+    const QRect board = widget(form.kokuban).geometry();
+    const QRect quit = widget(form.end).geometry();
+    widget(form).resize(400, 200);
+    QCOMPARE(widget(form.kokuban).geometry(), board);
+    QCOMPARE(widget(form.end).geometry(), quit);
+    widget(form).resize(1200, 800);
+    QCOMPARE(widget(form.kokuban).geometry(), board);
+    QCOMPARE(widget(form.gamen).size(), QSize(385, 265));
 }
 
 QTEST_MAIN(TestInitialScreen)
