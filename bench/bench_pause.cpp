@@ -3,7 +3,9 @@
 #include "app/form1.h"
 #include "platform/application.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QStringList>
 #include <cstdio>
 #include <ctime>
 
@@ -16,7 +18,7 @@ int main(int argc, char *argv[])
     const QString speed = arguments.size() > 1 ? arguments[1] : QStringLiteral("20");
     Form1 form;
     form.show();
-    form.Combo1.setEditText(speed);
+    form.Combo1.setText(speed.toStdU16String());
 
     QElapsedTimer wall;
     wall.start();

@@ -2,6 +2,7 @@
 // against the floor: clearing both surfaces and repainting them, nothing else.
 // Run with -median 9 for the median of nine runs; with -callgrind for instruction counts.
 #include "app/form1.h"
+#include "platform/qt/nativewidget.h"
 
 #include <QImage>
 #include <QTest>
@@ -21,13 +22,14 @@ class Repaint
 {
 public:
     explicit Repaint(Form1 &form)
-        : m_form(form), m_blackboard(canvasFor(form.kokuban)), m_paper(canvasFor(form.gamen))
+        : m_form(form), m_blackboard(canvasFor(nativeWidget(form.kokuban))),
+          m_paper(canvasFor(nativeWidget(form.gamen)))
     {}
 
     void operator()()
     {
-        m_form.kokuban.render(&m_blackboard);
-        m_form.gamen.render(&m_paper);
+        nativeWidget(m_form.kokuban).render(&m_blackboard);
+        nativeWidget(m_form.gamen).render(&m_paper);
     }
 
 private:

@@ -2,12 +2,13 @@
 #include "app/form1.h"
 #include "firstframeprobe.h"
 #include "platform/application.h"
+#include "platform/qt/nativewidget.h"
 
 int main(int argc, char *argv[])
 {
     Application application(argc, argv);
     Form1 form;
-    FirstFrameProbe probe(form);
+    FirstFrameProbe probe(nativeWidget(form));
     form.show();
     return application.exec();
 }

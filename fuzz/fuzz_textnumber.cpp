@@ -24,6 +24,11 @@
 
 namespace {
 
+double numberOf(const QString &text)
+{
+    return textToNumber(text.toStdU16String());
+}
+
 [[noreturn]] void fail(const char *what, const QString &text, double expected, double actual)
 {
     std::fprintf(stderr, "%s\n  text: \"%s\"\n  expected %.17g, got %.17g\n", what,
@@ -118,11 +123,11 @@ void checkValue(const QString &text, double value)
         fail("not a finite number", text, 0, value);
     if (value == 0 && std::signbit(value))
         fail("negative zero", text, 0, value);
-    expectSame("blanks change the value", text, value, textToNumber(withoutBlanks(text)));
+    expectSame("blanks change the value", text, value, numberOf(withoutBlanks(text)));
     expectSame("a trailing letter changes the value", text, value,
-               textToNumber(text + QStringLiteral("x")));
-    expectSame("the full-width form changes the value", text, value, textToNumber(fullWidth(text)));
-    expectSame("the half-width form changes the value", text, value, textToNumber(halfWidth(text)));
+               numberOf(text + QStringLiteral("x")));
+    expectSame("the full-width form changes the value", text, value, numberOf(fullWidth(text)));
+    expectSame("the half-width form changes the value", text, value, numberOf(halfWidth(text)));
     if (const std::optional<double> decimal = decimalReading(text))
         expectSame("decimal reading differs", text, *decimal, value);
     if (const std::optional<double> based = basedReading(text))
@@ -150,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    const double value = textToNumber(text);
+    const double value = numberOf(text);
     checkValue(text, value);
     checkDelay(text, value);
     return 0;

@@ -16,7 +16,8 @@ std::u16string decimalText(long long number)
 std::u16string numberText(Int16 number)
 {
     const int value = number.value();
-    return (value < 0 ? u"" : u" ") + decimalText(value);
+    std::u16string text(value < 0 ? u"" : u" ");
+    return text += decimalText(value);
 }
 
 std::u16string fullWidth(const std::u16string &text)
