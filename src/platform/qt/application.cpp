@@ -1,5 +1,6 @@
 #include "platform/application.h"
 
+#include "platform/qt/announcer.h"
 #include "platform/qt/comboboxaccessible.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/qtext.h"
@@ -57,6 +58,7 @@ Application::Application(int &argc, char **argv) : m_native(std::make_unique<Nat
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     application.setFont(qtFont(defaultUiFont()));
     QAccessible::installFactory(comboBoxAccessible);
+    QAccessible::installFactory(announcerAccessible);
 }
 
 Application::~Application() = default;

@@ -108,9 +108,13 @@ bool PictureBox::fillRegion(Point seed, Color border)
                            border.pixel(), m_fillColor.pixel());
 }
 
+// Orca 43 cannot read the description-changed event of Qt 6.4, which carries the object where
+// the new text belongs; the announcer speaks the change instead.
 void PictureBox::describe(const std::u16string &description)
 {
-    surfaceOf(*this).setAccessibleDescription(toQString(description));
+    SurfaceWidget &surface = surfaceOf(*this);
+    surface.setAccessibleDescription(toQString(description));
+    static_cast<FormWidget *>(surface.window())->announcer.describeChange(toQString(description));
 }
 
 const QImage &surfaceImage(const PictureBox &surface)

@@ -88,8 +88,10 @@ void Window::setOnClose(std::function<void()> onClose)
     m_native->widget->onClose = std::move(onClose);
 }
 
-// Qt 6.4 has no announcement for assistive tools; the surfaces' descriptions carry the text.
-void Window::announce(const std::u16string &) {}
+void Window::announce(const std::u16string &text)
+{
+    m_native->widget->announcer.announce(toQString(text));
+}
 
 QWidget &nativeWidget(const Window &window)
 {

@@ -1,0 +1,32 @@
+// What a screen reader is to speak wherever the focus is, as notifications in a status bar.
+#pragma once
+
+#include <QAccessibleInterface>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+// Orca presents a notification when it is shown, whichever object has the focus, and names no
+// role for one inside a status bar. Each message is a notification widget of its own, so that the
+// text read for it is the one it was shown with however late the screen reader reads it. What is
+// asked for in one go is shown as one notification: the announcements in order, then the changed
+// surface descriptions that they do not already say. Two notifications in a row would have the
+// second cut the first short.
+class Announcer : public QWidget
+{
+public:
+    explicit Announcer(QWidget *window);
+
+    void announce(const QString &text);
+    void describeChange(const QString &description);
+
+private:
+    void queue(QStringList &list, const QString &text);
+    void showNotification();
+
+    QStringList m_announcements;
+    QStringList m_descriptions;
+};
+
+// An interface factory for QAccessible::installFactory: the status bar and its notifications.
+QAccessibleInterface *announcerAccessible(const QString &className, QObject *object);
