@@ -41,6 +41,8 @@ void unlockAfterWalk(Form1 &form)
 void Form1::jidou_Click()
 {
     Form_Load();
+    // Disabling the focused button moves the focus on; the walk's end gives it back.
+    Control *const focused = focusedControl();
     lockForWalk(*this);
     // The flag is still set only when the stop and this click were handled in one dispatch of a
     // walk's pause. Ending here would restore the buttons under that walk, which would then walk
@@ -60,6 +62,8 @@ void Form1::jidou_Click()
     }
     StopRequested = 0;
     unlockAfterWalk(*this);
+    if (focused != nullptr)
+        focused->setFocus();
 }
 
 void Form1::tomeru_Click()
