@@ -16,37 +16,45 @@ Announcer::Announcer(QWidget *window) : QWidget(window)
 
 void Announcer::announce(const QString &text)
 {
-    queue(m_announcements, text);
+    if (accepts(text))
+        m_announcements.append(text);
 }
 
-void Announcer::describeChange(const QString &description)
+void Announcer::describeChange(const QWidget &surface, const QString &description)
 {
-    queue(m_descriptions, description);
+    if (!accepts(description))
+        return;
+    for (auto &[described, text] : m_descriptions)
+        if (described == &surface) {
+            text = description;
+            return;
+        }
+    m_descriptions.emplace_back(&surface, description);
 }
 
 // Nothing is said before the window is shown: the screen reader reads the window then.
-void Announcer::queue(QStringList &list, const QString &text)
+bool Announcer::accepts(const QString &text)
 {
     if (!window()->isVisible() || text.isEmpty())
-        return;
-    if (m_announcements.isEmpty() && m_descriptions.isEmpty())
+        return false;
+    if (m_announcements.isEmpty() && m_descriptions.empty())
         QTimer::singleShot(0, this, &Announcer::showNotification);
-    list.append(text);
+    return true;
 }
 
 void Announcer::showNotification()
 {
-    QStringList texts;
-    for (const QString &text : m_announcements + m_descriptions)
-        if (!texts.contains(text))
-            texts.append(text);
+    QStringList texts = m_announcements;
+    for (const auto &[surface, description] : m_descriptions)
+        if (!texts.contains(description))
+            texts.append(description);
     m_announcements.clear();
     m_descriptions.clear();
     for (QWidget *earlier : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         earlier->hide();
     auto *notification = new QWidget(this);
     notification->setAccessibleName(texts.takeFirst());
-    notification->setAccessibleDescription(texts.join(QStringLiteral("\n")));
+    notification->setAccessibleDescription(texts.join(u'。'));
     notification->setGeometry(rect());
     notification->show();
     QTimer::singleShot(notificationLifetime, notification, &QObject::deleteLater);

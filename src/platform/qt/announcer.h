@@ -5,27 +5,29 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 // Orca presents a notification when it is shown, whichever object has the focus, and names no
 // role for one inside a status bar. Each message is a notification widget of its own, so that the
 // text read for it is the one it was shown with however late the screen reader reads it. What is
 // asked for in one go is shown as one notification: the announcements in order, then the changed
-// surface descriptions that they do not already say. Two notifications in a row would have the
-// second cut the first short.
+// surface descriptions, each surface's latest, that they do not already say. Two notifications
+// in a row would have the second cut the first short.
 class Announcer : public QWidget
 {
 public:
     explicit Announcer(QWidget *window);
 
     void announce(const QString &text);
-    void describeChange(const QString &description);
+    void describeChange(const QWidget &surface, const QString &description);
 
 private:
-    void queue(QStringList &list, const QString &text);
+    bool accepts(const QString &text);
     void showNotification();
 
     QStringList m_announcements;
-    QStringList m_descriptions;
+    std::vector<std::pair<const QWidget *, QString>> m_descriptions;
 };
 
 // An interface factory for QAccessible::installFactory: the status bar and its notifications.

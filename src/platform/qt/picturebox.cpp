@@ -114,7 +114,8 @@ void PictureBox::describe(const std::u16string &description)
 {
     SurfaceWidget &surface = surfaceOf(*this);
     surface.setAccessibleDescription(toQString(description));
-    static_cast<FormWidget *>(surface.window())->announcer.describeChange(toQString(description));
+    static_cast<FormWidget *>(surface.window())
+        ->announcer.describeChange(surface, toQString(description));
 }
 
 const QImage &surfaceImage(const PictureBox &surface)
