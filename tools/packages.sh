@@ -22,7 +22,8 @@ package_packages=(dpkg-dev file)
 # screenshots, the MinGW resource compiler and the validators of menu and catalogue entries; a
 # second Japanese face to lay the graph paper out in; for reading the window as a screen reader
 # does, a private session bus, the accessibility bus and the AT-SPI bindings for Python; and what
-# the package test needs to make the package.
+# the package test needs to make the package; and the screen reader with its speech, for hearing
+# the program as a blind pupil does.
 test_packages=(xvfb x11-utils xdotool imagemagick openbox binutils-mingw-w64-x86-64
     desktop-file-utils appstream fonts-vlgothic dbus-daemon dbus-bin at-spi2-core python3-pyatspi
-    "${package_packages[@]}")
+    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng "${package_packages[@]}")
