@@ -1,5 +1,6 @@
 #include "platform/qt/announcer.h"
 
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QTimer>
 
@@ -32,10 +33,11 @@ void Announcer::describeChange(const QWidget &surface, const QString &descriptio
     m_descriptions.emplace_back(&surface, description);
 }
 
-// Nothing is said before the window is shown: the screen reader reads the window then.
+// Nothing is said before the window is shown: the screen reader reads the window then. Without
+// an assistive tool listening, no notification is made at all.
 bool Announcer::accepts(const QString &text)
 {
-    if (!window()->isVisible() || text.isEmpty())
+    if (!QAccessible::isActive() || !window()->isVisible() || text.isEmpty())
         return false;
     if (m_announcements.isEmpty() && m_descriptions.empty())
         QTimer::singleShot(0, this, &Announcer::showNotification);
