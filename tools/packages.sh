@@ -27,3 +27,7 @@ package_packages=(dpkg-dev file)
 test_packages=(xvfb x11-utils xdotool imagemagick openbox binutils-mingw-w64-x86-64
     desktop-file-utils appstream fonts-vlgothic dbus-daemon dbus-bin at-spi2-core python3-pyatspi
     orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng "${package_packages[@]}")
+# The Windows edition: the MinGW-w64 cross compilers for 64-bit and 32-bit Windows (posix thread
+# model) with their binutils and tools.
+windows_packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+    binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 mingw-w64-tools)

@@ -1,0 +1,36 @@
+#include "platform/application.h"
+
+#include "platform/win32/messagepump.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <cstdio>
+#include <cstdlib>
+
+struct Application::Native
+{
+};
+
+// The manifest asks for Common Controls 6; its classes are registered here.
+Application::Application(int &, char **) : m_native(std::make_unique<Native>())
+{
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+}
+
+Application::~Application() = default;
+
+int Application::exec()
+{
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        handleMessage(message);
+    return int(message.wParam);
+}
+
+void endProgram(int exitCode)
+{
+    std::fflush(nullptr);
+    std::exit(exitCode);
+}

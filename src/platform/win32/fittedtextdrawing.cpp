@@ -1,0 +1,57 @@
+#include "platform/win32/fittedtextdrawing.h"
+
+#include "platform/fittedtext.h"
+#include "platform/win32/displayscale.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+std::u16string unitsOf(char32_t character)
+{
+    if (character < 0x10000)
+        return std::u16string(1, char16_t(character));
+    const char32_t offset = character - 0x10000;
+    return {char16_t(0xd800 + (offset >> 10)), char16_t(0xdc00 + (offset & 0x3ff))};
+}
+
+// The face's own advance of a character, in logical pixels.
+double naturalAdvance(HDC dc, const std::u16string &units)
+{
+    SIZE size{};
+    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t *>(units.c_str()), int(units.size()),
+                          &size);
+    return size.cx / displayScale();
+}
+} // namespace
+
+// One ExtTextOutW for the whole line: each glyph's origin is its advance's start plus half of
+// what the fitted advance has more than the face's own, and lpDx gives the steps between
+// origins in device pixels (a surrogate pair takes its step on its second unit).
+SizeF drawFittedText(HDC dc, PointF topLeft, const std::u16string &text, const Font &font)
+{
+    const auto laidOut = fitText(text, font.pixelSize, [&](char32_t character) {
+        return naturalAdvance(dc, unitsOf(character));
+    });
+    std::u16string units;
+    std::vector<int> origins;
+    for (const FittedCharacter &placed : laidOut) {
+        const std::u16string characterUnits = unitsOf(placed.character);
+        const double natural = naturalAdvance(dc, characterUnits);
+        const double origin = topLeft.x + placed.left + (placed.advance - natural) / 2;
+        for (std::size_t i = 0; i < characterUnits.size(); ++i)
+            origins.push_back(devicePixels(origin));
+        units += characterUnits;
+    }
+    std::vector<INT> steps(units.size(), 0);
+    for (std::size_t i = 0; i + 1 < origins.size(); ++i)
+        steps[i] = origins[i + 1] - origins[i];
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    if (!units.empty())
+        ExtTextOutW(dc, origins.front(), devicePixels(topLeft.y), 0, nullptr,
+                    reinterpret_cast<const wchar_t *>(units.c_str()), UINT(units.size()),
+                    steps.data());
+    const double width = laidOut.empty() ? 0 : laidOut.back().left + laidOut.back().advance;
+    return {width, metrics.tmHeight / displayScale()};
+}

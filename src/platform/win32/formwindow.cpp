@@ -1,0 +1,128 @@
+#include "platform/win32/formwindow.h"
+
+#include "platform/win32/brushes.h"
+#include "platform/win32/buttonface.h"
+#include "platform/win32/errorreport.h"
+#include "platform/win32/natives.h"
+#include "platform/win32/win32text.h"
+
+namespace {
+Window::Native *nativeOf(HWND hwnd)
+{
+    return reinterpret_cast<Window::Native *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+// A click on a command button or a check box; the check box has toggled itself already.
+void handleCommand(WPARAM wParam, LPARAM lParam)
+{
+    Control::Native *const control = controlOf(reinterpret_cast<HWND>(lParam));
+    if (control != nullptr && HIWORD(wParam) == BN_CLICKED && control->onClick)
+        control->onClick();
+}
+
+// Caption labels on their own colours; check boxes on the window's, with their caption in it
+// too, since the box is too narrow to show more than its square.
+LRESULT colourStatic(const Window::Native &window, HDC dc, HWND hwnd)
+{
+    const Control::Native *const control = controlOf(hwnd);
+    Color back = window.backColor;
+    Color fore = window.backColor;
+    if (control != nullptr && control->kind == Control::Native::Kind::Label) {
+        back = control->backColor.value_or(window.backColor);
+        fore = control->foreColor;
+    }
+    SetBkColor(dc, colorRef(back));
+    SetTextColor(dc, colorRef(fore));
+    return reinterpret_cast<LRESULT>(solidBrush(back));
+}
+
+// Activating the window gives the focus back to the control that had it.
+void keepFocus(Window::Native &window, WPARAM wParam)
+{
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window.hwnd, focus))
+            window.lastFocus = focus;
+    } else if (window.lastFocus != nullptr) {
+        SetFocus(window.lastFocus);
+    }
+}
+
+LRESULT handle(Window::Native &window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        handleCommand(wParam, lParam);
+        return 0;
+    case WM_DRAWITEM:
+        if (const Control::Native *button =
+                controlOf(reinterpret_cast<const DRAWITEMSTRUCT *>(lParam)->hwndItem))
+            drawButtonFace(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam), *button);
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return colourStatic(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(window.hwnd, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, solidBrush(window.backColor));
+        return 1;
+    }
+    case WM_ACTIVATE:
+        keepFocus(window, wParam);
+        return 0;
+    case WM_SETFOCUS:
+        if (window.lastFocus != nullptr)
+            SetFocus(window.lastFocus);
+        return 0;
+    case WM_CLOSE:
+        if (window.onClose)
+            window.onClose();
+        DestroyWindow(window.hwnd);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window.hwnd, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK formProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Window::Native *const window = nativeOf(hwnd);
+    if (window == nullptr)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    return guarded([&] { return handle(*window, message, wParam, lParam); });
+}
+} // namespace
+
+const wchar_t *formWindowClass()
+{
+    static const wchar_t *const name = [] {
+        const HINSTANCE instance = GetModuleHandleW(nullptr);
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = formProcedure;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+        windowClass.hIcon = static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                       GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
+        windowClass.hIconSm = static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                       GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+        windowClass.lpszClassName = L"TaviloForm";
+        RegisterClassExW(&windowClass);
+        return windowClass.lpszClassName;
+    }();
+    return name;
+}
+
+Window::Native *windowOf(HWND hwnd)
+{
+    if (hwnd == nullptr ||
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) != formProcedure)
+        return nullptr;
+    return nativeOf(hwnd);
+}

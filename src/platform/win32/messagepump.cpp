@@ -1,0 +1,61 @@
+#include "platform/win32/messagepump.h"
+
+#include "platform/win32/errorreport.h"
+#include "platform/win32/natives.h"
+
+namespace {
+Key keyOf(WPARAM virtualKey)
+{
+    switch (virtualKey) {
+    case VK_NEXT:
+        return Key::PageDown;
+    case VK_PRIOR:
+        return Key::PageUp;
+    case VK_F5:
+        return Key::F5;
+    case VK_ESCAPE:
+        return Key::Escape;
+    default:
+        return Key::Other;
+    }
+}
+
+bool isHeld(int virtualKey)
+{
+    return (GetKeyState(virtualKey) & 0x8000) != 0;
+}
+
+KeyPress pressOf(const MSG &message)
+{
+    const bool withModifiers = isHeld(VK_SHIFT) || isHeld(VK_CONTROL) || isHeld(VK_MENU) ||
+                               isHeld(VK_LWIN) || isHeld(VK_RWIN);
+    return {keyOf(message.wParam), withModifiers};
+}
+
+// A key comes as a system key when no control has the focus, as after the focused button was
+// disabled; Alt held with it counts as a modifier either way.
+bool isKeyPress(const MSG &message)
+{
+    return message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+}
+
+bool previewed(const MSG &message, Window::Native &window)
+{
+    return isKeyPress(message) && window.keyPreview && window.keyPreview(pressOf(message));
+}
+} // namespace
+
+// Keys in other windows, such as an open drop-down list, are left alone.
+void handleMessage(MSG &message)
+{
+    guarded([&] {
+        const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        Window::Native *const window = windowOf(root);
+        if (window != nullptr && previewed(message, *window))
+            return;
+        if (window != nullptr && IsDialogMessageW(root, &message))
+            return;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    });
+}

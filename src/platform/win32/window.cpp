@@ -1,0 +1,121 @@
+// The program's window on a top-level Win32 window.
+#include "platform/window.h"
+
+#include "platform/control.h"
+#include "platform/win32/displayscale.h"
+#include "platform/win32/formwindow.h"
+#include "platform/win32/natives.h"
+#include "platform/win32/win32text.h"
+
+#include <cmath>
+
+namespace {
+// A fixed frame: the layout has one size. The window is a control parent, so that the dialog
+// keys move through its controls.
+constexpr DWORD frameStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD frameExtendedStyle = WS_EX_CONTROLPARENT;
+} // namespace
+
+Window::Native::Native()
+{
+    hwnd = CreateWindowExW(frameExtendedStyle, formWindowClass(), L"", frameStyle, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Window::Native::~Native()
+{
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd);
+}
+
+Window::Window() : m_native(std::make_unique<Native>()) {}
+
+Window::~Window() = default;
+
+std::u16string Window::caption() const
+{
+    return windowText(m_native->hwnd);
+}
+
+void Window::setCaption(const std::u16string &caption)
+{
+    SetWindowTextW(m_native->hwnd, wide(caption));
+}
+
+Size Window::clientSize() const
+{
+    RECT client;
+    GetClientRect(m_native->hwnd, &client);
+    const double scale = displayScale();
+    return {int(std::lround(client.right / scale)), int(std::lround(client.bottom / scale))};
+}
+
+void Window::setClientSize(Size size)
+{
+    RECT frame{0, 0, devicePixels(size.width), devicePixels(size.height)};
+    AdjustWindowRectEx(&frame, frameStyle, FALSE, frameExtendedStyle);
+    SetWindowPos(m_native->hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Color Window::backColor() const
+{
+    return m_native->backColor;
+}
+
+void Window::setBackColor(Color color)
+{
+    m_native->backColor = color;
+    InvalidateRect(m_native->hwnd, nullptr, TRUE);
+}
+
+void Window::setFont(const Font &font)
+{
+    m_native->font = font;
+    for (Control::Native *control : m_native->controls)
+        if (!control->font)
+            control->applyFont();
+}
+
+// The dialog keys follow the order of the child windows, so the tab order is their order.
+void Window::setTabOrder(const std::vector<Control *> &order)
+{
+    m_native->tabOrder = order;
+    HWND previous = HWND_TOP;
+    for (Control *control : order) {
+        const HWND hwnd = control->native().hwnd;
+        SetWindowPos(hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = hwnd;
+    }
+}
+
+Control *Window::focusedControl() const
+{
+    for (Control *control : m_native->tabOrder)
+        if (control->hasFocus())
+            return control;
+    return nullptr;
+}
+
+void Window::show()
+{
+    ShowWindow(m_native->hwnd, SW_SHOWNORMAL);
+    UpdateWindow(m_native->hwnd);
+}
+
+void Window::setKeyPreview(std::function<bool(const KeyPress &)> preview)
+{
+    m_native->keyPreview = std::move(preview);
+}
+
+void Window::setOnClose(std::function<void()> onClose)
+{
+    m_native->onClose = std::move(onClose);
+}
+
+// Screen readers on Windows read the focused control and the window texts; a polite
+// announcement would need UI Automation, which this backend does not use.
+void Window::announce(const std::u16string &) {}
