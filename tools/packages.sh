@@ -31,3 +31,6 @@ test_packages=(xvfb x11-utils xdotool imagemagick openbox binutils-mingw-w64-x86
 # model) with their binutils and tools.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 mingw-w64-tools)
+# Its tests: Wine for 64-bit and 32-bit programs, and the real-window tests' display and tools.
+windows_test_packages=("${windows_packages[@]}" wine wine64 wine32:i386 fonts-ipafont-gothic xvfb
+    x11-utils xdotool imagemagick)

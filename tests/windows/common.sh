@@ -1,0 +1,87 @@
+# Shared by the Windows edition's tests (sourced): the program under Wine in a virtual X display,
+# with the real-window tests' helpers for clicking and reading pixels back from screenshots.
+# Needs WINEPREFIX, a prefix made once for the whole run by tools/test-windows.sh.
+# shellcheck shell=bash
+# shellcheck source=tests/e2e/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/common.sh"
+
+: "${WINEPREFIX:?the tests need the prefix that tools/test-windows.sh makes}"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+red=FF0000
+white=FFFFFF
+blue=0000FF
+pink=FF80FF
+brown=C04000
+magenta=FF00FF
+green=008000
+olive=808000
+paper=FFFFC0
+
+# Starts an exe under Wine and sets program_pid and window, its top-level X window. Wine's
+# launcher (start.exe) waits for the program and ends with its exit status; the window belongs to
+# a process of its own, so it is found by its caption, alone in the test's display.
+start_wine_program() {
+    wine "$1" &
+    program_pid=$!
+    x_session_pids+=("$program_pid")
+    window=
+    for _ in $(seq 300); do
+        window=$(xdotool search --onlyvisible --name 'by Oskavel' 2>/dev/null | head -n 1 || true)
+        [ -n "$window" ] && return 0
+        sleep 0.1
+    done
+    fail "the program's window did not appear"
+}
+
+# Wine draws the frame itself (the prefix has no managed windows), so the X window holds the
+# frame: borders of equal width round the client area, and the caption above it.
+read_client_origin() {
+    local info left top width height
+    info=$(xwininfo -id "$window")
+    left=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    width=$(sed -n 's/.*Width: *//p' <<<"$info")
+    height=$(sed -n 's/.*Height: *//p' <<<"$info")
+    frame_border=$(((width - 865) / 2))
+    client_x=$((left + frame_border))
+    client_y=$((top + height - frame_border - 437))
+    frame_right=$((left + width))
+    frame_top=$top
+}
+
+# The program's window at the start, drawn: its client area's corners show the window's olive.
+start_and_look() {
+    start_wine_program "$1"
+    read_client_origin
+    pointer_away
+    wait_until "the first paint" is_colour window 5 430 "$olive"
+    wait_until_still
+}
+
+# Whether P has reached a distance on BA: the marker, the path highlight or the height line
+# covers the white side up to there.
+reached() {
+    ! is_colour kokuban 75 $((250 - 25 * $1)) "$white"
+}
+
+at_distance() {
+    reached "$1" && ! reached $(($1 + 1))
+}
+
+milliseconds() {
+    date +%s%3N
+}
+
+# Types into the speed box as a person does: a click into its edit field gives it the focus,
+# Ctrl+A selects its text, and the keys replace it.
+type_speed() {
+    click "${combo1_edit_at[@]}"
+    xdotool key ctrl+a
+    xdotool type --delay 50 "$1"
+    pointer_away
+}
+
+wait_for_buttons_back() {
+    wait_until "ストップ disabled again" same_area initial "$tomeru_area"
+}
