@@ -22,3 +22,4 @@ cmake --build build-sanitize -j"$(nproc)"
         ctest --output-on-failure --no-tests=error -j"$(nproc)")
 
 bash tools/fuzz.sh 25
+bash tools/test-windows.sh
