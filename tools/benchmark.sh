@@ -62,3 +62,5 @@ BEGIN {
     printf "| Processor share during a paced walk at \"20\" (one walk) | %.2f %% | | | < 5 %% of one core | %s |\n",
         share, met(share < 5)
 }'
+# The Windows edition's rows, measured under Wine.
+bash tools/benchmark-windows.sh
