@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -146,18 +146,17 @@ std::int64_t readExponent(std::u16string_view text, std::size_t &pos)
     return sign == u'-' ? -value : value;
 }
 
-// The cleaned ASCII copy goes to from_chars, which rounds correctly and ignores the locale.
+// The cleaned ASCII copy goes to strtod, which rounds correctly. Written as an integer of the
+// digits with its exponent, it has no decimal point for the locale to read differently.
 double decimalMagnitude(const DecimalDigits &number)
 {
     if (number.digits.empty() || number.exponent < kUnderflowExponent)
         return 0.0;
     if (number.exponent > kOverflowExponent)
         return DBL_MAX;
-    const std::string ascii = "0." + number.digits + 'e' + std::to_string(number.exponent);
-    double value = 0.0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        return number.exponent > 0 ? DBL_MAX : 0.0;
+    const auto scale = number.exponent - static_cast<std::int64_t>(number.digits.size());
+    const std::string ascii = number.digits + 'e' + std::to_string(scale);
+    const double value = std::strtod(ascii.c_str(), nullptr);
     return std::min(value, DBL_MAX);
 }
 

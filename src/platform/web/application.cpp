@@ -1,0 +1,55 @@
+// The page as the program's application: its start, the entry of its events and its end.
+#include "platform/application.h"
+
+#include "platform/runtimeerror.h"
+#include "platform/web/eventrouter.h"
+#include "platform/web/page.h"
+
+#include <emscripten.h>
+#include <emscripten/eventloop.h>
+
+namespace {
+[[noreturn]] void endWithReport(const std::u16string &report)
+{
+    page_end(report.data(), int(report.size()));
+    emscripten_unwind_to_js_event_loop();
+}
+} // namespace
+
+// Every event of the page enters here, unless a handler waits; then the wait's dispatch runs it.
+// No procedure of the program handles errors: whatever escapes a handler ends the program, after
+// a message that names it.
+extern "C" EMSCRIPTEN_KEEPALIVE int tavilo_handle(int kind, int a, int b)
+{
+    try {
+        EventRouter &router = EventRouter::instance();
+        const bool taken = router.handle({kind, a, b});
+        router.present();
+        return taken;
+    } catch (const std::exception &error) {
+        endWithReport(errorReport(error));
+    }
+}
+
+struct Application::Native
+{
+};
+
+Application::Application(int &, char **) : m_native(std::make_unique<Native>())
+{
+    page_start();
+}
+
+Application::~Application() = default;
+
+// The page's own event loop runs the program from here on; the window lives on in main's frame.
+int Application::exec()
+{
+    EventRouter::instance().present();
+    emscripten_exit_with_live_runtime();
+}
+
+void endProgram(int)
+{
+    endWithReport(u"");
+}

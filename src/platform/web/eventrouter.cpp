@@ -1,0 +1,92 @@
+#include "platform/web/eventrouter.h"
+
+#include "platform/control.h"
+#include "platform/web/natives.h"
+#include "platform/web/surface.h"
+
+#include <algorithm>
+
+EventRouter &EventRouter::instance()
+{
+    static EventRouter router;
+    return router;
+}
+
+void EventRouter::addControl(int element, Control &control)
+{
+    m_controls[element] = &control;
+}
+
+void EventRouter::removeControl(int element)
+{
+    m_controls.erase(element);
+}
+
+void EventRouter::addSurface(Surface &surface)
+{
+    m_surfaces.push_back(&surface);
+}
+
+void EventRouter::removeSurface(Surface &surface)
+{
+    std::erase(m_surfaces, &surface);
+}
+
+void EventRouter::setKeyPreview(std::function<bool(const KeyPress &)> preview)
+{
+    m_preview = std::move(preview);
+}
+
+bool EventRouter::handle(const PageEvent &event)
+{
+    switch (event.kind) {
+    case PageEvent::Click:
+        return click(event.a);
+    case PageEvent::KeyDown:
+        return key(event.a, event.b != 0);
+    case PageEvent::Rescale:
+        rescale();
+        return false;
+    }
+    return false;
+}
+
+void EventRouter::handleQueued()
+{
+    PageEvent event;
+    while (page_take_event(&event.kind, &event.a, &event.b) != 0)
+        handle(event);
+}
+
+void EventRouter::present()
+{
+    for (Surface *surface : m_surfaces)
+        surface->present();
+}
+
+// A click queued while its control was enabled is dropped if a handler disabled it meanwhile,
+// as the desktop drops input to a disabled control.
+bool EventRouter::click(int element)
+{
+    const auto found = m_controls.find(element);
+    if (found == m_controls.end())
+        return false;
+    const Control &control = *found->second;
+    if (control.isEnabled() && control.native().onClick)
+        control.native().onClick();
+    return false;
+}
+
+bool EventRouter::key(int key, bool withModifiers)
+{
+    if (!m_preview)
+        return false;
+    constexpr Key keys[] = {Key::PageDown, Key::PageUp, Key::F5, Key::Escape, Key::Other};
+    return m_preview({keys[std::clamp(key, 0, 4)], withModifiers});
+}
+
+void EventRouter::rescale()
+{
+    for (Surface *surface : m_surfaces)
+        surface->rescale();
+}

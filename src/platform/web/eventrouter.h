@@ -1,0 +1,52 @@
+// Where the page's events reach the program: clicks, keys and changes of the page's scale.
+#pragma once
+
+#include "platform/window.h"
+
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+class Control;
+class Surface;
+
+// One event as the page queues it.
+struct PageEvent
+{
+    enum Kind { Click = 0, KeyDown = 1, Rescale = 2 };
+
+    int kind = Click;
+    // The element clicked, or the key.
+    int a = 0;
+    // Whether a modifier was held with the key.
+    int b = 0;
+};
+
+// The page has one window, so the router is one for the program.
+class EventRouter
+{
+public:
+    static EventRouter &instance();
+
+    void addControl(int element, Control &control);
+    void removeControl(int element);
+    void addSurface(Surface &surface);
+    void removeSurface(Surface &surface);
+    void setKeyPreview(std::function<bool(const KeyPress &)> preview);
+
+    // Runs the event's handler; gives whether the window took a key.
+    bool handle(const PageEvent &event);
+    // Runs every event queued while a handler waited.
+    void handleQueued();
+    // Shows what the surfaces drew since they were last shown.
+    void present();
+
+private:
+    bool click(int element);
+    bool key(int key, bool withModifiers);
+    void rescale();
+
+    std::unordered_map<int, Control *> m_controls;
+    std::vector<Surface *> m_surfaces;
+    std::function<bool(const KeyPress &)> m_preview;
+};

@@ -1,0 +1,68 @@
+// The page's functions that the browser backend calls (library.js); texts go as UTF-16 code units.
+#pragma once
+
+#include <cstdint>
+
+// What control_create makes.
+enum class ElementKind { Button, CheckBox, TextBox, ComboBox, Label, Surface };
+
+// Which canvas of a surface a drawing call paints: the kept image or the screen shown over it.
+enum class Canvas { Image, Screen };
+
+extern "C" {
+void page_start();
+void page_set_waiting(int waiting);
+int page_take_event(int *kind, int *a, int *b);
+int page_has_event();
+double page_device_scale();
+void page_end(const char16_t *report, int length);
+
+void window_set_caption(const char16_t *caption, int length);
+void window_set_client_size(int width, int height);
+void window_set_back_color(std::uint32_t pixel);
+void window_set_font(int gothic, int pixelSize, int bold);
+void window_set_key_preview();
+void window_announce(const char16_t *text, int length);
+
+int control_create(ElementKind kind);
+void control_set_geometry(int id, int left, int top, int width, int height);
+void control_set_enabled(int id, int enabled);
+void control_set_font(int id, int gothic, int pixelSize, int bold);
+int control_has_focus(int id);
+void control_set_focus(int id);
+void control_set_accessible_name(int id, const char16_t *name, int length);
+void control_set_tab_index(int id, int index);
+void control_set_text(int id, const char16_t *text, int length);
+int control_text_length(int id);
+void control_copy_text(int id, char16_t *text);
+void control_set_back_color(int id, std::uint32_t pixel);
+void control_set_fore_color(int id, std::uint32_t pixel);
+void control_set_checked(int id, int checked);
+int control_checked(int id);
+void combo_add_item(int id, const char16_t *text, int length);
+void combo_set_current(int id, int index);
+
+void surface_describe(int id, const char16_t *text, int length);
+void surface_resize(int id, int width, int height, double scale);
+void surface_fill(int id, Canvas canvas, double left, double top, double width, double height,
+                  std::uint32_t pixel);
+void surface_line(int id, Canvas canvas, double x1, double y1, double x2, double y2,
+                  std::uint32_t pixel, int width);
+void surface_box(int id, double left, double top, double width, double height, std::uint32_t pixel,
+                 int lineWidth, int filled, std::uint32_t fill);
+void surface_ellipse(int id, double left, double top, double width, double height,
+                     std::uint32_t fill, std::uint32_t border);
+void surface_character(int id, Canvas canvas, std::uint32_t code, double left, double advance,
+                       double top, int gothic, int pixelSize, int bold, std::uint32_t pixel);
+void surface_text(int id, const char16_t *text, int length, double left, double top, int gothic,
+                  int pixelSize, int bold, std::uint32_t pixel);
+void surface_present(int id);
+void surface_read(int id, std::uint32_t *pixels);
+void surface_write(int id, const std::uint32_t *pixels);
+int surface_pixel_width(int id);
+int surface_pixel_height(int id);
+
+double text_advance(int gothic, int pixelSize, int bold, std::uint32_t code);
+double text_width(int gothic, int pixelSize, int bold, const char16_t *text, int length);
+int text_line_height(int gothic, int pixelSize, int bold);
+}

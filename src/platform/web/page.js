@@ -1,0 +1,228 @@
+// The page's side of the browser backend: DOM controls, canvases, the event queue and the end of
+// the program. The C++ side reaches each element by the number it was given when it was made.
+var Page = {
+  elements: [null],
+  queue: [],
+  waiting: false,
+  ended: false,
+  keyPreview: false,
+  clientWidth: 865,
+  clientHeight: 437,
+  liveRegion: null,
+  fontFaces: '"ＭＳ Ｐゴシック", "MS PGothic", IPAPGothic, "VL PGothic", "Noto Sans CJK JP", ' +
+      '"Hiragino Sans", Meiryo, sans-serif',
+  uiFaces: '"MS UI Gothic", ',
+  measurer: null,
+  text: function(pointer, length) {
+    var units = HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
+    var text = '';
+    for (var i = 0; i < units.length; i += 4096)
+      text += String.fromCharCode.apply(null, units.subarray(i, i + 4096));
+    return text;
+  },
+  rgb: function(pixel) {
+    return 'rgb(' + (pixel >> 16 & 255) + ',' + (pixel >> 8 & 255) + ',' + (pixel & 255) + ')';
+  },
+  font: function(gothic, pixelSize, bold) {
+    return (bold ? 'bold ' : '') + pixelSize + 'px ' + (gothic ? '' : Page.uiFaces) +
+        Page.fontFaces;
+  },
+  root: function() {
+    return document.getElementById('tavilo-window');
+  },
+  add: function(element) {
+    element.style.position = 'absolute';
+    Page.root().appendChild(element);
+    Page.elements.push(element);
+    return Page.elements.length - 1;
+  },
+  // The window's fit to the viewport: uniform, centred; surfaces redraw at the device pixels.
+  fitScale: function() {
+    return Math.min(window.innerWidth / Page.clientWidth, window.innerHeight / Page.clientHeight);
+  },
+  fit: function() {
+    var scale = Page.fitScale();
+    var left = (window.innerWidth - Page.clientWidth * scale) / 2;
+    var top = (window.innerHeight - Page.clientHeight * scale) / 2;
+    Page.root().style.transform =
+        'translate(' + left + 'px,' + top + 'px) scale(' + scale + ')';
+  },
+  // While a handler waits, nothing calls into the program: the wait's dispatch runs the queue.
+  post: function(kind, a, b) {
+    if (Page.ended)
+      return 0;
+    if (Page.waiting) {
+      Page.queue.push([kind, a, b]);
+      return 0;
+    }
+    return Module['_tavilo_handle'](kind, a, b);
+  },
+  keyOf: function(key) {
+    return {PageDown: 0, PageUp: 1, F5: 2, Escape: 3}[key];
+  },
+  onKey: function(event) {
+    if (Page.ended || !Page.keyPreview)
+      return;
+    var key = Page.keyOf(event.key);
+    var bindable = key !== undefined;
+    var modified = event.shiftKey || event.ctrlKey || event.altKey || event.metaKey;
+    // While a handler waits, a key the window can bind is held back from the page, since F5
+    // would reload it before the preview in the wait's dispatch could take it. A key whose
+    // handling starts a wait was taken: the preview pressed a button with it.
+    var wasWaiting = Page.waiting;
+    var taken = Page.post(1, bindable ? key : 4, modified ? 1 : 0);
+    if (wasWaiting ? bindable && !modified : taken || Page.waiting) {
+      event.preventDefault();
+      event.stopPropagation();
+    }
+  },
+  onResize: function() {
+    if (Page.ended)
+      return;
+    Page.fit();
+    Page.post(2, 0, 0);
+  },
+  start: function() {
+    var root = Page.root();
+    root.style.width = Page.clientWidth + 'px';
+    root.style.height = Page.clientHeight + 'px';
+    Page.liveRegion = document.getElementById('tavilo-announcement');
+    document.addEventListener('keydown', Page.onKey, true);
+    window.addEventListener('resize', Page.onResize);
+    if (window.matchMedia)
+      Page.watchPixelRatio();
+    Page.fit();
+  },
+  watchPixelRatio: function() {
+    var query = window.matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)');
+    var changed = function() {
+      query.removeEventListener('change', changed);
+      Page.watchPixelRatio();
+      Page.onResize();
+    };
+    query.addEventListener('change', changed);
+  },
+};
+
+Page.textOf = function(element) {
+  if (element.tavilo_field)
+    return element.tavilo_field.value;
+  return element.tagName === 'INPUT' ? element.value : element.textContent;
+};
+Page.context = function(id, target) {
+  var surface = Page.elements[id];
+  var context = target === 0 ? surface.tavilo_context
+                             : surface.tavilo_screen.getContext('2d');
+  var scale = surface.tavilo_scale;
+  context.setTransform(scale, 0, 0, scale, 0, 0);
+  return context;
+};
+Page.measuringContext = function() {
+  if (!Page.measurer)
+    Page.measurer = document.createElement('canvas').getContext('2d');
+  return Page.measurer;
+};
+Page.metricsCache = {};
+Page.metrics = function(gothic, pixelSize, bold) {
+  var font = Page.font(gothic, pixelSize, bold);
+  var cached = Page.metricsCache[font];
+  if (cached)
+    return cached;
+  var context = Page.measuringContext();
+  context.font = font;
+  var measured = context.measureText('Ｈ');
+  cached = {ascent: measured.fontBoundingBoxAscent, descent: measured.fontBoundingBoxDescent};
+  Page.metricsCache[font] = cached;
+  return cached;
+};
+Page.makeSurface = function() {
+  var surface = document.createElement('div');
+  surface.className = 'tavilo-surface';
+  surface.setAttribute('role', 'img');
+  surface.tavilo_screen = document.createElement('canvas');
+  surface.tavilo_screen.setAttribute('aria-hidden', 'true');
+  surface.appendChild(surface.tavilo_screen);
+  surface.tavilo_image = document.createElement('canvas');
+  surface.tavilo_scale = 1;
+  return surface;
+};
+// An edit field with a list of choices beside it: what is typed stays as typed.
+Page.makeCombo = function() {
+  var combo = document.createElement('div');
+  combo.className = 'tavilo-combo';
+  var field = document.createElement('input');
+  field.type = 'text';
+  field.spellcheck = false;
+  field.autocomplete = 'off';
+  field.setAttribute('role', 'combobox');
+  field.setAttribute('aria-autocomplete', 'none');
+  field.setAttribute('aria-expanded', 'false');
+  var opener = document.createElement('span');
+  opener.className = 'tavilo-combo-button';
+  opener.setAttribute('aria-hidden', 'true');
+  var list = document.createElement('ul');
+  list.className = 'tavilo-combo-list';
+  list.setAttribute('role', 'listbox');
+  list.id = 'tavilo-list-' + Page.elements.length;
+  list.hidden = true;
+  field.setAttribute('aria-controls', list.id);
+  combo.appendChild(field);
+  combo.appendChild(opener);
+  combo.appendChild(list);
+  combo.tavilo_field = field;
+  combo.tavilo_items = [];
+  combo.tavilo_current = -1;
+  combo.tavilo_render = function() {
+    list.textContent = '';
+    combo.tavilo_items.forEach(function(item, index) {
+      var option = document.createElement('li');
+      option.setAttribute('role', 'option');
+      option.textContent = item;
+      option.addEventListener('mousedown', function(event) {
+        event.preventDefault();
+        combo.tavilo_choose(index);
+        combo.tavilo_show(false);
+      });
+      list.appendChild(option);
+    });
+  };
+  combo.tavilo_choose = function(index) {
+    if (index < 0 || index >= combo.tavilo_items.length)
+      return;
+    combo.tavilo_current = index;
+    field.value = combo.tavilo_items[index];
+    Array.prototype.forEach.call(list.children, function(option, at) {
+      option.setAttribute('aria-selected', at === index ? 'true' : 'false');
+    });
+  };
+  combo.tavilo_show = function(shown) {
+    list.hidden = !shown;
+    field.setAttribute('aria-expanded', shown ? 'true' : 'false');
+  };
+  opener.addEventListener('mousedown', function(event) {
+    event.preventDefault();
+    if (field.disabled)
+      return;
+    field.focus();
+    combo.tavilo_show(list.hidden);
+  });
+  field.addEventListener('blur', function() { combo.tavilo_show(false); });
+  field.addEventListener('keydown', function(event) {
+    var items = combo.tavilo_items;
+    var at = items.indexOf(field.value);
+    var from = at >= 0 ? at : combo.tavilo_current;
+    if (event.key === 'ArrowDown' && event.altKey || event.key === 'F4') {
+      combo.tavilo_show(list.hidden);
+    } else if (event.key === 'ArrowDown') {
+      combo.tavilo_choose(Math.min(from + 1, items.length - 1));
+    } else if (event.key === 'ArrowUp') {
+      combo.tavilo_choose(Math.max(from - 1, 0));
+    } else if (event.key === 'Enter' && !list.hidden) {
+      combo.tavilo_show(false);
+    } else {
+      return;
+    }
+    event.preventDefault();
+  });
+  return combo;
+};

@@ -1,0 +1,70 @@
+// A surface's drawing on its canvases, at device pixels.
+#include "platform/picturebox.h"
+
+#include "platform/web/natives.h"
+#include "platform/web/surface.h"
+
+namespace {
+Surface &surfaceOf(const PictureBox &box)
+{
+    return *box.native().surface;
+}
+} // namespace
+
+PictureBox::PictureBox(Window &, const Rect &geometry)
+    : Control(std::make_unique<Native>(ElementKind::Surface))
+{
+    setGeometry(geometry);
+    native().surface = std::make_unique<Surface>(elementOf(*this), *this);
+    cls();
+}
+
+Color PictureBox::point(Point position) const
+{
+    return surfaceOf(*this).pixel(position);
+}
+
+Size PictureBox::drawingAreaSize() const
+{
+    const Rect area = geometry();
+    return {area.width - 2 * borderWidth, area.height - 2 * borderWidth};
+}
+
+void PictureBox::updateArea(const RectF &)
+{
+    surfaceOf(*this).invalidate();
+}
+
+void PictureBox::clearImage()
+{
+    surfaceOf(*this).clear(m_backColor);
+}
+
+void PictureBox::drawLine(PointF from, PointF to, Color color)
+{
+    surfaceOf(*this).line(from, to, color, m_drawWidth);
+}
+
+void PictureBox::drawBox(const RectF &box, bool filled)
+{
+    surfaceOf(*this).box(box, m_foreColor, m_drawWidth, filled, m_fillColor);
+}
+
+SizeF PictureBox::drawText(const std::u16string &text)
+{
+    const Font font = this->font();
+    const double width = surfaceOf(*this).text({m_currentX, m_currentY}, text, font, m_foreColor);
+    const int lineHeight =
+        text_line_height(font.face == Font::Face::Gothic, font.pixelSize, font.bold);
+    return {width, double(lineHeight)};
+}
+
+bool PictureBox::fillRegion(Point seed, Color border)
+{
+    return surfaceOf(*this).fill(seed, border, m_fillColor);
+}
+
+void PictureBox::describe(const std::u16string &description)
+{
+    surface_describe(elementOf(*this), description.data(), length(description));
+}

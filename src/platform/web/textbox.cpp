@@ -1,0 +1,16 @@
+#include "platform/textbox.h"
+
+#include "platform/web/natives.h"
+#include "platform/web/text.h"
+
+TextBox::TextBox(Window &) : Control(std::make_unique<Native>(ElementKind::TextBox)) {}
+
+std::u16string TextBox::text() const
+{
+    return elementText(elementOf(*this));
+}
+
+void TextBox::setText(const std::u16string &text)
+{
+    control_set_text(elementOf(*this), text.data(), length(text));
+}
