@@ -55,7 +55,14 @@ var Page = {
       Page.queue.push([kind, a, b]);
       return 0;
     }
-    return Module['_tavilo_handle'](kind, a, b);
+    try {
+      return Module['_tavilo_handle'](kind, a, b);
+    } catch (error) {
+      // The end of the program unwinds to the page; that is no error of the page.
+      if (error !== 'unwind')
+        throw error;
+      return 1;
+    }
   },
   keyOf: function(key) {
     return {PageDown: 0, PageUp: 1, F5: 2, Escape: 3}[key];

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing and builds the browser edition into build-web/: one self-contained
+# HTML file, whose absolute path is the last line printed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/packages.sh
+need_packages "${web_packages[@]}"
+# Emscripten's optimizer needs Debian's acorn, which another node on the PATH would not find.
+export NODE_PATH=/usr/share/nodejs
+emcmake cmake -S . -B build-web -DTAVILO_BACKEND=web -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+cmake --build build-web -j2 >/dev/null
+realpath build-web/src/tavilo.html
