@@ -34,8 +34,8 @@ windows_packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
 # Its tests: Wine for 64-bit and 32-bit programs, and the real-window tests' display and tools.
 windows_test_packages=("${windows_packages[@]}" wine wine64 wine32:i386 fonts-ipafont-gothic xvfb
     x11-utils xdotool imagemagick)
-# The browser edition: Debian's Emscripten (and the acorn its optimizer loads), Node with npm for
+# The browser edition: Debian's Emscripten (and the acorn its optimizer loads), Node for
 # the tests' pinned playwright-core, the Chromium and WebKitGTK they drive, a virtual display for
 # WebKit, and the Japanese face the tests lay the page out in.
-web_packages=(emscripten node-acorn cmake make nodejs npm chromium webkit2gtk-driver xvfb
+web_packages=(emscripten node-acorn cmake make nodejs chromium webkit2gtk-driver xvfb
     fonts-ipafont-gothic)

@@ -21,5 +21,7 @@ cmake --build build-sanitize -j"$(nproc)"
         TAVILO_RANDOMWALK_SEQUENCES=200 \
         ctest --output-on-failure --no-tests=error -j"$(nproc)")
 
+bash tools/test-web.sh
+
 bash tools/fuzz.sh 25
 bash tools/test-windows.sh

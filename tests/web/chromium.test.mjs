@@ -158,7 +158,10 @@ describe('automatic play', () => {
     const changes = distanceChanges(page, 2);
     await page.keyboard.press('Escape');
     await page.keyboard.press('F5');
-    assert.deepEqual((await changes).map((change) => change.distance), [1, 2], 'the walk from B');
+    // Taken in one dispatch of the pause, the walk in progress takes up the reset from B (0, 1);
+    // taken in two, a fresh walk starts from B (1, 2). Either way P walks on from B.
+    const walked = (await changes).map((change) => change.distance);
+    assert.ok([[0, 1], [1, 2]].some((expected) => expected.join() === walked.join()), walked.join());
     await button(page, 'ストップ').click();
   }));
 });

@@ -22,6 +22,8 @@ export async function openProgram(browser, options = {}) {
   });
   page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(pageUrl);
+  // The program starts once its WebAssembly has compiled, which may be after the load event.
+  await page.waitForFunction(() => document.querySelectorAll('canvas').length === 2);
   return {
     page,
     context,

@@ -1,0 +1,70 @@
+// The browser edition in WebKitGTK, the engine of every iPad browser, through W3C WebDriver.
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import { after, before, test } from 'node:test';
+import { pageUrl } from './page.mjs';
+
+const port = 4400 + (process.pid % 500);
+const base = `http://127.0.0.1:${port}`;
+const miniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
+let driver;
+let session;
+
+async function call(method, path, body) {
+  const response = await fetch(base + path, {
+    method,
+    headers: { 'Content-Type': 'application/json' },
+    body: body && JSON.stringify(body),
+  });
+  const { value } = await response.json();
+  if (!response.ok) throw new Error(`${method} ${path}: ${JSON.stringify(value)}`);
+  return value;
+}
+
+const run = (script) => call('POST', `/session/${session}/execute/sync`, { script, args: [] });
+
+before(async () => {
+  driver = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
+  for (let tries = 0; ; ++tries) {
+    try {
+      await call('GET', '/status');
+      break;
+    } catch (error) {
+      if (tries > 50) throw error;
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+  }
+  const created = await call('POST', '/session', {
+    capabilities: { alwaysMatch: { 'webkitgtk:browserOptions': { binary: miniBrowser, args: ['--automation'] } } },
+  });
+  session = created.sessionId;
+});
+
+after(async () => {
+  if (session) await call('DELETE', `/session/${session}`);
+  driver.kill();
+});
+
+// The colour at a logical point of the blackboard, as "r,g,b".
+const blackboardAt = (x, y) => run(`
+  const canvas = document.querySelector('[aria-label="黒板"] canvas');
+  const scale = canvas.width / parseFloat(canvas.style.width);
+  return Array.from(canvas.getContext('2d').getImageData(${x} * scale, ${y} * scale, 1, 1).data.slice(0, 3)).join();`);
+
+test('the start screen and one step in WebKit', async () => {
+  await call('POST', `/session/${session}/url`, { url: pageUrl });
+  while (await run('return document.querySelectorAll("canvas").length') < 2)
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  assert.equal(await call('GET', `/session/${session}/title`), '３.一次関数 (by Oskavel)');
+  assert.equal(await blackboardAt(200, 150), '0,128,0');
+  assert.equal(await blackboardAt(75, 250), '255,0,0', 'the marker at B');
+  const forward = await call('POST', `/session/${session}/element`, {
+    using: 'xpath', value: '//button[text()="進む"]',
+  });
+  await call('POST', `/session/${session}/element/${Object.values(forward)[0]}/click`, {});
+  assert.equal(await run('return document.querySelector(".tavilo-text").value'), ' 1');
+  assert.equal(await blackboardAt(75, 225), '255,0,0', 'the marker one step up');
+  assert.equal(await blackboardAt(80, 240), '0,0,255', 'the triangle shaded');
+  assert.equal(await run('return document.querySelector("[aria-live=polite]").textContent'),
+               '点Ｐ：Ｂから1cm（辺ＢＡ上）、三角形ＰＢＣの面積 6cm²');
+});
