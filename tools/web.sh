@@ -7,6 +7,9 @@ source tools/packages.sh
 need_packages "${web_packages[@]}"
 # Emscripten's optimizer needs Debian's acorn, which another node on the PATH would not find.
 export NODE_PATH=/usr/share/nodejs
-emcmake cmake -S . -B build-web -DTAVILO_BACKEND=web -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+emcmake cmake -S . -B build-web -DTAVILO_BACKEND=web -DCMAKE_BUILD_TYPE=MinSizeRel >"$log" 2>&1 ||
+    { cat "$log" >&2; exit 1; }
 cmake --build build-web -j2 >/dev/null
 realpath build-web/src/tavilo.html

@@ -103,7 +103,15 @@ mergeInto(LibraryManager.library, {
     return id;
   },
   control_set_geometry: function(id, left, top, width, height) {
-    var style = Page.elements[id].style;
+    var element = Page.elements[id];
+    var style = element.style;
+    // A check box's square stands at the left of its box, centred in its height, as on the
+    // desktop.
+    if (element.type === 'checkbox') {
+      top += Math.floor((height - 14) / 2);
+      height = 14;
+      width = 14;
+    }
     style.left = left + 'px';
     style.top = top + 'px';
     style.width = width + 'px';
@@ -192,6 +200,9 @@ mergeInto(LibraryManager.library, {
     surface.tavilo_screen.style.height = height + 'px';
     surface.tavilo_scale = scale;
     surface.tavilo_context = surface.tavilo_image.getContext('2d', {willReadFrequently: true});
+    // A resized canvas has its context's state reset, its font included.
+    surface.tavilo_context.tavilo_font = null;
+    surface.tavilo_screen.getContext('2d').tavilo_font = null;
   },
   // Drawing on the kept image (target 0) or on the screen over it (target 1), in logical pixels.
   surface_fill: function(id, target, left, top, width, height, pixel) {
@@ -236,17 +247,18 @@ mergeInto(LibraryManager.library, {
   surface_character: function(id, target, code, left, advance, top, gothic, pixelSize, bold,
                               pixel) {
     var context = Page.context(id, target);
-    context.font = Page.font(gothic, pixelSize, bold);
+    var font = Page.font(gothic, pixelSize, bold);
+    Page.useFont(context, font);
     context.fillStyle = Page.rgb(pixel);
     context.textBaseline = 'alphabetic';
     var character = String.fromCodePoint(code);
-    var natural = context.measureText(character).width;
+    var natural = Page.advance(font, character);
     var ascent = Page.metrics(gothic, pixelSize, bold).ascent;
     context.fillText(character, left + (advance - natural) / 2, top + ascent);
   },
   surface_text: function(id, pointer, length, left, top, gothic, pixelSize, bold, pixel) {
     var context = Page.context(id, 1);
-    context.font = Page.font(gothic, pixelSize, bold);
+    Page.useFont(context, Page.font(gothic, pixelSize, bold));
     context.fillStyle = Page.rgb(pixel);
     context.textBaseline = 'alphabetic';
     context.fillText(Page.text(pointer, length), left,
@@ -280,13 +292,11 @@ mergeInto(LibraryManager.library, {
   },
 
   text_advance: function(gothic, pixelSize, bold, code) {
-    var context = Page.measuringContext();
-    context.font = Page.font(gothic, pixelSize, bold);
-    return context.measureText(String.fromCodePoint(code)).width;
+    return Page.advance(Page.font(gothic, pixelSize, bold), String.fromCodePoint(code));
   },
   text_width: function(gothic, pixelSize, bold, pointer, length) {
     var context = Page.measuringContext();
-    context.font = Page.font(gothic, pixelSize, bold);
+    Page.useFont(context, Page.font(gothic, pixelSize, bold));
     return context.measureText(Page.text(pointer, length)).width;
   },
   text_line_height: function(gothic, pixelSize, bold) {

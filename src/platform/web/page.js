@@ -129,6 +129,25 @@ Page.measuringContext = function() {
     Page.measurer = document.createElement('canvas').getContext('2d');
   return Page.measurer;
 };
+// Setting a canvas's font parses it, and the graph paper's text is drawn a character at a time.
+Page.useFont = function(context, font) {
+  if (context.tavilo_font === font)
+    return;
+  context.font = font;
+  context.tavilo_font = font;
+};
+Page.advances = {};
+Page.advance = function(font, character) {
+  var key = font + '\n' + character;
+  var known = Page.advances[key];
+  if (known === undefined) {
+    var context = Page.measuringContext();
+    Page.useFont(context, font);
+    known = context.measureText(character).width;
+    Page.advances[key] = known;
+  }
+  return known;
+};
 Page.metricsCache = {};
 Page.metrics = function(gothic, pixelSize, bold) {
   var font = Page.font(gothic, pixelSize, bold);
@@ -136,7 +155,7 @@ Page.metrics = function(gothic, pixelSize, bold) {
   if (cached)
     return cached;
   var context = Page.measuringContext();
-  context.font = font;
+  Page.useFont(context, font);
   var measured = context.measureText('Ｈ');
   cached = {ascent: measured.fontBoundingBoxAscent, descent: measured.fontBoundingBoxDescent};
   Page.metricsCache[font] = cached;
