@@ -13,7 +13,7 @@ async function open() {
   const context = await browser.newContext({ viewport: { width: 865, height: 437 } });
   const page = await context.newPage();
   await page.goto(url);
-  await page.waitForFunction(() => document.querySelectorAll('canvas').length === 2);
+  await page.waitForFunction(() => document.querySelectorAll('.tavilo-surface').length === 2);
   return { context, page };
 }
 
@@ -30,28 +30,29 @@ for (let run = 0; run < runs; ++run) {
   await context.close();
 }
 
-// A step forward and one back, all boxes on, against clearing both surfaces' images and
-// repainting their screens; each the median over many, in the same page.
+// A step forward and one back, all boxes on, against clearing both surfaces' images and the
+// canvases over them that a repaint clears; each the median over many, in the same page.
 const { context, page } = await open();
 const [step, floor] = await page.evaluate(() => {
   const byText = (text) => [...document.querySelectorAll('button')].find((b) => b.textContent === text);
   for (const box of document.querySelectorAll('input[type=checkbox]')) box.click();
   const forward = byText('進む');
   const back = byText('戻る');
-  const surfaces = [...document.querySelectorAll('.tavilo-surface canvas')].map((screen) => {
+  const surfaces = [...document.querySelectorAll('.tavilo-surface .tavilo-over')].map((screen) => {
     const image = document.createElement('canvas');
     image.width = screen.width;
     image.height = screen.height;
     return { screen: screen.getContext('2d'), image, context: image.getContext('2d', { willReadFrequently: true }) };
   });
+  // Batches of 20, since the page's clock ticks in a tenth of a millisecond.
   const time = (action) => {
     const times = [];
-    for (let i = 0; i < 201; ++i) {
+    for (let batch = 0; batch < 21; ++batch) {
       const start = performance.now();
-      action(i);
-      times.push(performance.now() - start);
+      for (let i = 0; i < 20; ++i) action(i);
+      times.push((performance.now() - start) / 20);
     }
-    return times.sort((a, b) => a - b)[100];
+    return times.sort((a, b) => a - b)[10];
   };
   forward.click();
   const stepTime = time((i) => (i % 2 ? back : forward).click());
@@ -59,7 +60,9 @@ const [step, floor] = await page.evaluate(() => {
     for (const surface of surfaces) {
       surface.context.fillStyle = 'rgb(0,128,0)';
       surface.context.fillRect(0, 0, surface.image.width, surface.image.height);
-      surface.screen.drawImage(surface.image, 0, 0);
+      surface.screen.clearRect(0, 0, surface.image.width, surface.image.height);
+      // Canvases draw lazily; reading a pixel makes the fill happen now, as a step's fill does.
+      surface.context.getImageData(0, 0, 1, 1);
     }
   });
   return [stepTime, floorTime];
@@ -72,4 +75,4 @@ const size = statSync(html).size / 1024;
 const first = median(firstFrames);
 console.log(`| Browser: size of tavilo.html | ${size.toFixed(0)} KB | | | <= 250 KB | ${met(size <= 250)} |`);
 console.log(`| Browser: first painted frame after navigation starts (headless Chromium, median of ${runs}) | ${first.toFixed(0)} ms | | | <= 500 ms | ${met(first <= 500)} |`);
-console.log(`| Browser: one step, forward or back, all boxes on (median of 201) | ${step.toFixed(3)} ms | floor ${floor.toFixed(3)} ms | ${(step / floor).toFixed(2)} | <= 3 x floor | ${met(step <= 3 * floor)} |`);
+console.log(`| Browser: one step, forward or back, all boxes on (median of 21 batches of 20) | ${step.toFixed(3)} ms | floor ${floor.toFixed(3)} ms | ${(step / floor).toFixed(2)} | <= 3 x floor | ${met(step <= 3 * floor)} |`);

@@ -242,8 +242,7 @@ describe('size and scale', () => {
     assert.equal(width, 2 * 381);
     // The grid line x = 70, two pixels wide, is four device columns with sharp edges.
     const row = await page.evaluate(() => {
-      const canvas = document.querySelector('[aria-label="グラフ用紙"] canvas');
-      return Array.from(canvas.getContext('2d').getImageData(136, 180, 8, 1).data);
+      return Array.from(window.taviloShown('グラフ用紙').context.getImageData(136, 180, 8, 1).data);
     });
     const columns = [];
     for (let i = 0; i < row.length; i += 4) columns.push(row.slice(i, i + 3).join());

@@ -21,9 +21,10 @@ export async function openProgram(browser, options = {}) {
     if (url !== pageUrl && !url.startsWith('data:')) requests.push(url);
   });
   page.on('pageerror', (error) => errors.push(error.message));
+  await page.addInitScript(shownPixels);
   await page.goto(pageUrl);
   // The program starts once its WebAssembly has compiled, which may be after the load event.
-  await page.waitForFunction(() => document.querySelectorAll('canvas').length === 2);
+  await page.waitForFunction(() => document.querySelectorAll('.tavilo-surface').length === 2);
   return {
     page,
     context,
@@ -32,6 +33,20 @@ export async function openProgram(browser, options = {}) {
       assert.deepEqual(errors, [], 'the page threw nothing');
     },
     close: () => context.close(),
+  };
+}
+
+// What a surface shows, its image with the controls' canvas over it, as one canvas context.
+function shownPixels() {
+  window.taviloShown = (name) => {
+    const [image, over] = document.querySelectorAll(`[aria-label="${name}"] canvas`);
+    const shown = document.createElement('canvas');
+    shown.width = image.width;
+    shown.height = image.height;
+    const context = shown.getContext('2d');
+    context.drawImage(image, 0, 0);
+    context.drawImage(over, 0, 0);
+    return { context, scale: image.width / parseFloat(image.style.width), width: image.width, height: image.height };
   };
 }
 
@@ -60,9 +75,8 @@ export async function press(page, name, times = 1) {
 export function colorAt(page, surface, x, y) {
   return page.evaluate(
     ([surface, x, y]) => {
-      const canvas = document.querySelector(`[aria-label="${surface}"] canvas`);
-      const scale = canvas.width / parseFloat(canvas.style.width);
-      const pixel = canvas.getContext('2d').getImageData(Math.floor(x * scale), Math.floor(y * scale), 1, 1).data;
+      const { context, scale } = window.taviloShown(surface);
+      const pixel = context.getImageData(Math.floor(x * scale), Math.floor(y * scale), 1, 1).data;
       return [pixel[0], pixel[1], pixel[2]];
     },
     [surface, x, y],
@@ -73,8 +87,8 @@ export function colorAt(page, surface, x, y) {
 export function countColor(page, surface, [r, g, b]) {
   return page.evaluate(
     ([surface, r, g, b]) => {
-      const canvas = document.querySelector(`[aria-label="${surface}"] canvas`);
-      const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+      const { context, width, height } = window.taviloShown(surface);
+      const data = context.getImageData(0, 0, width, height).data;
       let count = 0;
       for (let i = 0; i < data.length; i += 4)
         if (data[i] === r && data[i + 1] === g && data[i + 2] === b) ++count;
@@ -89,13 +103,12 @@ export function countColor(page, surface, [r, g, b]) {
 export function inkSpans(page, [left, top, width, height], maxGap) {
   return page.evaluate(
     ([left, top, width, height, maxGap]) => {
-      const canvas = document.querySelector('[aria-label="グラフ用紙"] canvas');
-      const scale = canvas.width / parseFloat(canvas.style.width);
+      const { context, scale } = window.taviloShown('グラフ用紙');
       const x0 = Math.round(left * scale);
       const y0 = Math.round(top * scale);
       const w = Math.round(width * scale);
       const h = Math.round(height * scale);
-      const data = canvas.getContext('2d').getImageData(x0, y0, w, h).data;
+      const data = context.getImageData(x0, y0, w, h).data;
       const spans = [];
       for (let x = 0; x < w; ++x) {
         let inked = false;

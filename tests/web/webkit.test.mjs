@@ -47,13 +47,19 @@ after(async () => {
 
 // The colour at a logical point of the blackboard, as "r,g,b".
 const blackboardAt = (x, y) => run(`
-  const canvas = document.querySelector('[aria-label="黒板"] canvas');
-  const scale = canvas.width / parseFloat(canvas.style.width);
-  return Array.from(canvas.getContext('2d').getImageData(${x} * scale, ${y} * scale, 1, 1).data.slice(0, 3)).join();`);
+  const [image, over] = document.querySelectorAll('[aria-label="黒板"] canvas');
+  const scale = image.width / parseFloat(image.style.width);
+  const shown = document.createElement('canvas');
+  shown.width = image.width;
+  shown.height = image.height;
+  const context = shown.getContext('2d');
+  context.drawImage(image, 0, 0);
+  context.drawImage(over, 0, 0);
+  return Array.from(context.getImageData(${x} * scale, ${y} * scale, 1, 1).data.slice(0, 3)).join();`);
 
 test('the start screen and one step in WebKit', async () => {
   await call('POST', `/session/${session}/url`, { url: pageUrl });
-  while (await run('return document.querySelectorAll("canvas").length') < 2)
+  while (await run('return document.querySelectorAll(".tavilo-surface").length') < 2)
     await new Promise((resolve) => setTimeout(resolve, 50));
   assert.equal(await call('GET', `/session/${session}/title`), '３.一次関数 (by Oskavel)');
   assert.equal(await blackboardAt(200, 150), '0,128,0');

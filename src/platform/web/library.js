@@ -196,8 +196,10 @@ mergeInto(LibraryManager.library, {
     surface.tavilo_image.height = pixelHeight;
     surface.tavilo_screen.width = pixelWidth;
     surface.tavilo_screen.height = pixelHeight;
-    surface.tavilo_screen.style.width = width + 'px';
-    surface.tavilo_screen.style.height = height + 'px';
+    [surface.tavilo_image, surface.tavilo_screen].forEach(function(canvas) {
+      canvas.style.width = width + 'px';
+      canvas.style.height = height + 'px';
+    });
     surface.tavilo_scale = scale;
     surface.tavilo_context = surface.tavilo_image.getContext('2d', {willReadFrequently: true});
     // A resized canvas has its context's state reset, its font included.
@@ -268,7 +270,7 @@ mergeInto(LibraryManager.library, {
     var surface = Page.elements[id];
     var screen = surface.tavilo_screen.getContext('2d');
     screen.setTransform(1, 0, 0, 1, 0, 0);
-    screen.drawImage(surface.tavilo_image, 0, 0);
+    screen.clearRect(0, 0, surface.tavilo_screen.width, surface.tavilo_screen.height);
   },
   // The kept image's pixels as 32-bit words, byte order R, G, B, A.
   surface_read: function(id, pointer) {

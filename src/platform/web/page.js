@@ -165,10 +165,15 @@ Page.makeSurface = function() {
   var surface = document.createElement('div');
   surface.className = 'tavilo-surface';
   surface.setAttribute('role', 'img');
+  // The kept image is shown as it is; the lightweight controls are painted on a transparent
+  // canvas over it, so a repaint never copies the image.
+  surface.tavilo_image = document.createElement('canvas');
+  surface.tavilo_image.setAttribute('aria-hidden', 'true');
+  surface.appendChild(surface.tavilo_image);
   surface.tavilo_screen = document.createElement('canvas');
   surface.tavilo_screen.setAttribute('aria-hidden', 'true');
+  surface.tavilo_screen.className = 'tavilo-over';
   surface.appendChild(surface.tavilo_screen);
-  surface.tavilo_image = document.createElement('canvas');
   surface.tavilo_scale = 1;
   return surface;
 };

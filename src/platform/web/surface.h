@@ -1,5 +1,5 @@
-// A picture box's canvases: the kept image, and the screen that shows it with the lightweight
-// controls over it.
+// A picture box's canvases: the kept image, and the screen over it that shows the lightweight
+// controls.
 #pragma once
 
 #include "platform/color.h"
@@ -32,7 +32,7 @@ public:
 
     Color pixel(Point position) const;
     void invalidate() { m_stale = true; }
-    // Copies the image to the screen and paints the controls over it, if anything changed.
+    // Paints the controls again over the image, if anything changed.
     void present();
     // Draws everything again if the page's scale changed.
     void rescale();
