@@ -57,12 +57,20 @@ grab() {
     fi
 }
 
-# Stops the program and the display server, the most recently started first.
+# Stops the program and the display server, the most recently started first. A process that
+# does not end within a few seconds of being asked (a screen reader stuck in its start, say) is
+# killed, so that a failing test reports its failure instead of hanging.
 stop_x_session() {
-    local i
+    local i pid
     for ((i = ${#x_session_pids[@]} - 1; i >= 0; i--)); do
-        kill "${x_session_pids[i]}" 2>/dev/null || true
-        wait "${x_session_pids[i]}" 2>/dev/null || true
+        pid=${x_session_pids[i]}
+        kill "$pid" 2>/dev/null || true
+        for _ in $(seq 50); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
     done
     x_session_pids=()
 }

@@ -22,7 +22,8 @@ echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
 
 # Calls a method on the accessibility bus's registry.
 registry_call() {
-    dbus-send --bus="$accessibility_bus" --print-reply --dest=org.a11y.atspi.Registry "$@" 2>/dev/null
+    dbus-send --bus="$accessibility_bus" --print-reply --reply-timeout=2000 \
+        --dest=org.a11y.atspi.Registry "$@" 2>/dev/null
 }
 
 start_accessibility_bus() {
@@ -53,15 +54,27 @@ start_speech_dispatcher() {
 }
 
 # Orca is ready for the pupil's keys once it listens to the keyboard.
+orca_listens() {
+    registry_call /org/a11y/atspi/registry/deviceeventcontroller \
+        org.a11y.atspi.DeviceEventController.GetKeystrokeListeners | grep -q string
+}
+
+# Its first start on a busy machine can take long, and a start that stalls is tried once more;
+# what it printed is shown when it never gets there.
 start_orca() {
-    orca --replace -u "$work/orca" --debug-file "$work/orca.log" >/dev/null 2>&1 &
-    orca_pid=$!
-    x_session_pids+=("$orca_pid")
-    for _ in $(seq 300); do
-        registry_call /org/a11y/atspi/registry/deviceeventcontroller \
-            org.a11y.atspi.DeviceEventController.GetKeystrokeListeners | grep -q string &&
-            return 0
-        sleep 0.1
+    local attempt deadline
+    for attempt in 1 2; do
+        orca --replace -u "$work/orca" --debug-file "$work/orca.log" >"$work/orca.out" 2>&1 &
+        orca_pid=$!
+        x_session_pids+=("$orca_pid")
+        deadline=$((SECONDS + 45))
+        while [ "$SECONDS" -lt "$deadline" ] && kill -0 "$orca_pid" 2>/dev/null; do
+            orca_listens && return 0
+            sleep 0.2
+        done
+        echo "# Orca's start $attempt, what it printed:" >&2
+        tail -n 20 "$work/orca.out" >&2
+        kill -KILL "$orca_pid" 2>/dev/null || true
     done
     fail "Orca did not start"
 }
