@@ -42,10 +42,12 @@ public:
         : m_width(buffer.width), m_height(buffer.height), m_stride(buffer.stride),
           m_pixels(buffer.pixels), m_border(border & rgbMask), m_fillRgb(fill & rgbMask),
           m_fillPixel(fill | opaque), m_maskStride((m_width + 63) / 64),
-          m_mask(static_cast<std::size_t>(m_maskStride) * static_cast<std::size_t>(m_height))
+          m_mask(static_cast<std::size_t>(m_maskStride) * static_cast<std::size_t>(m_height)),
+          m_left(m_width), m_top(m_height)
     {}
 
-    void run(Point seed)
+    // Gives the smallest rectangle holding every painted pixel.
+    Rect run(Point seed)
     {
         // The seed row is scanned as if reached from above, the row above it as if from below.
         push(seed.x, seed.x, seed.y, 1);
@@ -55,6 +57,7 @@ public:
             m_stack.pop_back();
             scan(span);
         }
+        return {m_left, m_top, m_right - m_left + 1, m_bottom - m_top + 1};
     }
 
 private:
@@ -106,7 +109,7 @@ private:
             while (x1 < m_width && inside(pixels, mask, x1))
                 ++x1;
             if (x1 > x) {
-                paint(pixels, mask, x, x1 - 1);
+                paint(pixels, mask, x, x1 - 1, y);
                 push(x, x1 - 1, y + dy, dy);
                 if (x1 - 1 > span.right)
                     push(span.right + 1, x1 - 1, y - dy, -dy);
@@ -118,9 +121,13 @@ private:
         }
     }
 
-    void paint(std::uint32_t *pixels, std::uint64_t *mask, int first, int last)
+    void paint(std::uint32_t *pixels, std::uint64_t *mask, int first, int last, int y)
     {
         std::fill(pixels + first, pixels + last + 1, m_fillPixel);
+        m_left = std::min(m_left, first);
+        m_right = std::max(m_right, last);
+        m_top = std::min(m_top, y);
+        m_bottom = std::max(m_bottom, y);
         const int firstWord = first >> 6;
         const int lastWord = last >> 6;
         const std::uint64_t head = allBits << (first & 63);
@@ -144,25 +151,34 @@ private:
     const int m_maskStride;
     std::vector<std::uint64_t> m_mask;
     std::vector<Span> m_stack;
+    int m_left;
+    int m_top;
+    int m_right = -1;
+    int m_bottom = -1;
 };
 
 template <std::uint32_t (*rgbOf)(std::uint32_t)>
-bool fillRegion(const PixelBuffer &buffer, Point seed, std::uint32_t border, std::uint32_t fill)
+Rect fillRegion(const PixelBuffer &buffer, Point seed, std::uint32_t border, std::uint32_t fill)
 {
     if (rgbOf(buffer.pixels[seed.y * buffer.stride + seed.x]) == (border & rgbMask))
-        return false;
-    SpanFill<rgbOf>(buffer, border, fill).run(seed);
-    return true;
+        return {};
+    return SpanFill<rgbOf>(buffer, border, fill).run(seed);
 }
 
 } // namespace
 
-bool floodFillBorder(const PixelBuffer &buffer, Point seed, std::uint32_t border,
-                     std::uint32_t fill)
+Rect floodFillBorderArea(const PixelBuffer &buffer, Point seed, std::uint32_t border,
+                         std::uint32_t fill)
 {
     if (seed.x < 0 || seed.y < 0 || seed.x >= buffer.width || seed.y >= buffer.height)
-        return false;
+        return {};
     if (buffer.premultiplied)
         return fillRegion<premultipliedRgb>(buffer, seed, border, fill);
     return fillRegion<straightRgb>(buffer, seed, border, fill);
+}
+
+bool floodFillBorder(const PixelBuffer &buffer, Point seed, std::uint32_t border,
+                     std::uint32_t fill)
+{
+    return floodFillBorderArea(buffer, seed, border, fill).width > 0;
 }

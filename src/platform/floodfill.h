@@ -26,3 +26,8 @@ struct PixelBuffer
 // (including fill itself); fill is written opaque. seed is in the buffer's pixels.
 bool floodFillBorder(const PixelBuffer &buffer, Point seed, std::uint32_t border,
                      std::uint32_t fill);
+
+// The same fill; gives the smallest rectangle that holds every pixel it painted, empty (0 wide)
+// where it painted none.
+Rect floodFillBorderArea(const PixelBuffer &buffer, Point seed, std::uint32_t border,
+                         std::uint32_t fill);

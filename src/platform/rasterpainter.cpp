@@ -1,0 +1,279 @@
+// Coverage from the distance of each pixel's centre to the shape, blended byte by byte.
+#include "platform/rasterpainter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
+namespace {
+constexpr std::uint32_t alphaMask = 0xff000000u;
+
+double clampedCoverage(double coverage)
+{
+    return std::clamp(coverage, 0.0, 1.0);
+}
+
+std::uint32_t alphaOf(double coverage)
+{
+    return std::uint32_t(clampedCoverage(coverage) * 255 + 0.5);
+}
+
+// std::hypot guards against overflow that pixel distances never reach, at many times the cost.
+double length(double dx, double dy)
+{
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+// How far a point lies from the rectangle's edges, inside or out.
+double distanceToOutline(PointF point, const RectF &rect)
+{
+    const double outsideX = std::max({rect.left - point.x, 0.0, point.x - rect.right()});
+    const double outsideY = std::max({rect.top - point.y, 0.0, point.y - rect.bottom()});
+    if (outsideX > 0 || outsideY > 0)
+        return length(outsideX, outsideY);
+    return std::min(
+        {point.x - rect.left, rect.right() - point.x, point.y - rect.top, rect.bottom() - point.y});
+}
+
+// The share of [cell, cell + 1] inside [from, to].
+double overlap(int cell, double from, double to)
+{
+    return std::max(0.0, std::min(to, cell + 1.0) - std::max(from, double(cell)));
+}
+
+// The x range of the part of a segment within reach of a row's centre line, if any.
+bool reachOfRow(PointF from, PointF to, double rowCentre, double reach, double &left, double &right)
+{
+    double first = 0;
+    double last = 1;
+    if (from.y == to.y) {
+        if (std::abs(from.y - rowCentre) > reach)
+            return false;
+    } else {
+        const double a = (rowCentre - reach - from.y) / (to.y - from.y);
+        const double b = (rowCentre + reach - from.y) / (to.y - from.y);
+        first = std::max(0.0, std::min(a, b));
+        last = std::min(1.0, std::max(a, b));
+        if (first > last)
+            return false;
+    }
+    const double x1 = from.x + first * (to.x - from.x);
+    const double x2 = from.x + last * (to.x - from.x);
+    left = std::min(x1, x2) - reach;
+    right = std::max(x1, x2) + reach;
+    return true;
+}
+} // namespace
+
+RasterPainter::RasterPainter(const PixelBuffer &buffer)
+    : RasterPainter(buffer, {0, 0, buffer.width, buffer.height})
+{}
+
+RasterPainter::RasterPainter(const PixelBuffer &buffer, const Rect &clip)
+    : m_buffer(buffer), m_left(std::max(0, clip.left)), m_top(std::max(0, clip.top)),
+      m_right(std::min(buffer.width, clip.left + clip.width) - 1),
+      m_bottom(std::min(buffer.height, clip.top + clip.height) - 1)
+{}
+
+std::uint32_t &RasterPainter::pixelAt(int x, int y) const
+{
+    return m_buffer.pixels[std::ptrdiff_t(y) * m_buffer.stride + x];
+}
+
+void RasterPainter::blend(int x, int y, std::uint32_t colour, double coverage) const
+{
+    blend(x, y, colour, alphaOf(coverage));
+}
+
+// Two colour bytes at a time, each sum over 255 rounded without a division; the buffer's alpha
+// byte stays.
+void RasterPainter::blend(int x, int y, std::uint32_t colour, std::uint32_t alpha) const
+{
+    if (alpha == 0)
+        return;
+    std::uint32_t &pixel = pixelAt(x, y);
+    if (alpha >= 255) {
+        pixel = (pixel & alphaMask) | (colour & ~alphaMask);
+        return;
+    }
+    const std::uint32_t inverse = 255 - alpha;
+    std::uint32_t outer = (colour & 0xff00ffu) * alpha + (pixel & 0xff00ffu) * inverse + 0x800080u;
+    outer = ((outer + (outer >> 8 & 0xff00ffu)) >> 8) & 0xff00ffu;
+    std::uint32_t middle = (colour & 0xff00u) * alpha + (pixel & 0xff00u) * inverse + 0x8000u;
+    middle = ((middle + (middle >> 8 & 0xff00u)) >> 8) & 0xff00u;
+    pixel = (pixel & alphaMask) | outer | middle;
+}
+
+int RasterPainter::firstRow(double top, double reach) const
+{
+    return std::max(m_top, int(std::floor(top - reach)));
+}
+
+int RasterPainter::lastRow(double bottom, double reach) const
+{
+    return std::min(m_bottom, int(std::ceil(bottom + reach)));
+}
+
+int RasterPainter::firstColumn(double left, double reach) const
+{
+    return std::max(m_left, int(std::floor(left - reach)));
+}
+
+int RasterPainter::lastColumn(double right, double reach) const
+{
+    return std::min(m_right, int(std::ceil(right + reach)));
+}
+
+void RasterPainter::fill(std::uint32_t colour)
+{
+    for (int y = m_top; y <= m_bottom && m_left <= m_right; ++y)
+        std::fill_n(&pixelAt(m_left, y), m_right - m_left + 1, colour);
+}
+
+void RasterPainter::fillRect(const RectF &rect, std::uint32_t colour)
+{
+    for (int y = firstRow(rect.top, 0); y <= lastRow(rect.bottom(), 0); ++y) {
+        const double rowShare = overlap(y, rect.top, rect.bottom());
+        for (int x = firstColumn(rect.left, 0); x <= lastColumn(rect.right(), 0); ++x)
+            blend(x, y, colour, rowShare * overlap(x, rect.left, rect.right()));
+    }
+}
+
+// Along the segment a pixel's distance is the length of its offset across the line, which needs
+// no square root; only beyond the ends is it the distance to the end.
+void RasterPainter::strokeLine(PointF from, PointF to, double width, std::uint32_t colour)
+{
+    const double reach = width / 2 + 0.5;
+    if (from.x == to.x || from.y == to.y) {
+        strokeStraight(from, to, reach, colour);
+        return;
+    }
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    const double segmentLength = length(dx, dy);
+    const double inverse = segmentLength > 0 ? 1 / segmentLength : 0;
+    const double alongX = dx * inverse;
+    const double alongY = dy * inverse;
+    for (int y = firstRow(std::min(from.y, to.y), reach);
+         y <= lastRow(std::max(from.y, to.y), reach); ++y) {
+        double left = 0;
+        double right = 0;
+        if (!reachOfRow(from, to, y + 0.5, reach, left, right))
+            continue;
+        const double py = y + 0.5 - from.y;
+        for (int x = firstColumn(left, 0); x <= lastColumn(right, 0); ++x) {
+            const double px = x + 0.5 - from.x;
+            const double along = px * alongX + py * alongY;
+            double distance = 0;
+            if (along < 0)
+                distance = length(px, py);
+            else if (along > segmentLength)
+                distance = length(px - dx, py - dy);
+            else
+                distance = std::abs(px * alongY - py * alongX);
+            blend(x, y, colour, alphaOf(reach - distance));
+        }
+    }
+}
+
+// A level or upright line: between its ends a pixel's coverage depends only on how far it lies
+// across the line, the same for every pixel in the line's direction.
+void RasterPainter::strokeStraight(PointF from, PointF to, double reach, std::uint32_t colour)
+{
+    const bool level = from.y == to.y;
+    const double start = level ? std::min(from.x, to.x) : std::min(from.y, to.y);
+    const double end = level ? std::max(from.x, to.x) : std::max(from.y, to.y);
+    const double across = level ? from.y : from.x;
+    const int firstAcross = level ? firstRow(across, reach) : firstColumn(across, reach);
+    const int lastAcross = level ? lastRow(across, reach) : lastColumn(across, reach);
+    const int firstAlong = level ? firstColumn(start, reach) : firstRow(start, reach);
+    const int lastAlong = level ? lastColumn(end, reach) : lastRow(end, reach);
+    for (int a = firstAcross; a <= lastAcross; ++a) {
+        const double offset = a + 0.5 - across;
+        const std::uint32_t between = alphaOf(reach - std::abs(offset));
+        for (int b = firstAlong; b <= lastAlong; ++b) {
+            const double centre = b + 0.5;
+            const double beyond = centre < start ? start - centre : centre - end;
+            const std::uint32_t alpha =
+                beyond > 0 ? alphaOf(reach - length(beyond, offset)) : between;
+            if (level)
+                blend(b, a, colour, alpha);
+            else
+                blend(a, b, colour, alpha);
+        }
+    }
+}
+
+// Coverage in the bands along the left and right edges depends on the column alone, away from
+// the corners; between the bands, on the row alone.
+void RasterPainter::strokeRect(const RectF &rect, double width, std::uint32_t colour)
+{
+    const double reach = width / 2 + 0.5;
+    const int left = firstColumn(rect.left, reach);
+    const int right = lastColumn(rect.right(), reach);
+    const int leftBandEnd = std::min(right, int(std::ceil(rect.left + reach)));
+    const int rightBandStart = std::max(leftBandEnd + 1, int(std::floor(rect.right() - reach)));
+    std::vector<std::uint32_t> sideAlphas;
+    for (int x = left; x <= right; ++x) {
+        const double centre = x + 0.5;
+        const double distance =
+            std::min(std::abs(centre - rect.left), std::abs(centre - rect.right()));
+        sideAlphas.push_back(alphaOf(reach - distance));
+    }
+    for (int y = firstRow(rect.top, reach); y <= lastRow(rect.bottom(), reach); ++y) {
+        const double centre = y + 0.5;
+        const double edgeDistance =
+            std::min(std::abs(centre - rect.top), std::abs(centre - rect.bottom()));
+        const bool byColumn = edgeDistance >= reach && centre > rect.top && centre < rect.bottom();
+        const auto cover = [&](int first, int last) {
+            for (int x = first; x <= last; ++x)
+                blend(x, y, colour,
+                      byColumn ? sideAlphas[std::size_t(x - left)]
+                               : alphaOf(reach - distanceToOutline({x + 0.5, centre}, rect)));
+        };
+        cover(left, leftBandEnd);
+        const std::uint32_t alpha = alphaOf(reach - edgeDistance);
+        const int middleEnd = std::min(rightBandStart - 1, right);
+        for (int x = std::max(leftBandEnd + 1, left); alpha != 0 && x <= middleEnd; ++x)
+            blend(x, y, colour, alpha);
+        cover(std::max(rightBandStart, left), right);
+    }
+}
+
+// A pixel's distance to the edge is estimated from the ellipse's normalised radius and its
+// gradient: exact for a circle, close for the small round marker.
+void RasterPainter::drawEllipse(PointF centre, double radiusX, double radiusY, std::uint32_t fill,
+                                std::uint32_t border, double borderWidth)
+{
+    const double reach = borderWidth / 2 + 0.5;
+    for (int y = firstRow(centre.y - radiusY, reach); y <= lastRow(centre.y + radiusY, reach);
+         ++y) {
+        for (int x = firstColumn(centre.x - radiusX, reach);
+             x <= lastColumn(centre.x + radiusX, reach); ++x) {
+            const double qx = (x + 0.5 - centre.x) / radiusX;
+            const double qy = (y + 0.5 - centre.y) / radiusY;
+            const double radius = length(qx, qy);
+            const double gradient = radius > 0 ? length(qx / radiusX, qy / radiusY) / radius : 0;
+            const double distance =
+                gradient > 0 ? (radius - 1) / gradient : -std::min(radiusX, radiusY);
+            blend(x, y, fill, alphaOf(0.5 - distance));
+            blend(x, y, border, alphaOf(reach - std::abs(distance)));
+        }
+    }
+}
+
+void RasterPainter::drawImage(const std::uint32_t *image, Size size, Point at)
+{
+    for (int row = 0; row < size.height; ++row) {
+        const int y = at.y + row;
+        if (y < m_top || y > m_bottom)
+            continue;
+        const std::uint32_t *source = image + std::ptrdiff_t(row) * size.width;
+        for (int column = 0; column < size.width; ++column) {
+            const int x = at.x + column;
+            if (x >= m_left && x <= m_right)
+                blend(x, y, source[column], source[column] >> 24);
+        }
+    }
+}

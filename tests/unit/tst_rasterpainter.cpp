@@ -1,0 +1,254 @@
+// The antialiased painter that the browser's surfaces draw with: exact blending, a solid core
+// that stops the flood fill, the fast paths agreeing with the general one, and the clip.
+#include "platform/floodfill.h"
+#include "platform/rasterpainter.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+constexpr std::uint32_t green = 0xff008000;
+constexpr std::uint32_t white = 0xffffffff;
+constexpr std::uint32_t blue = 0xffff0000;
+
+// A buffer of one colour with a painter over it.
+struct Canvas
+{
+    Canvas(int width, int height, std::uint32_t colour = green)
+        : width(width), height(height), pixels(std::size_t(width) * std::size_t(height), colour)
+    {}
+
+    PixelBuffer buffer() { return {pixels.data(), width, height, width}; }
+    std::uint32_t at(int x, int y) const { return pixels[std::size_t(y * width + x)]; }
+
+    int width;
+    int height;
+    std::vector<std::uint32_t> pixels;
+};
+
+int byteOf(std::uint32_t pixel, int shift)
+{
+    return int(pixel >> shift & 0xff);
+}
+
+// How many pixels differ, and by more than one step in some byte.
+struct Difference
+{
+    int pixels = 0;
+    int large = 0;
+};
+
+Difference compare(const Canvas &a, const Canvas &b)
+{
+    Difference difference;
+    for (std::size_t i = 0; i < a.pixels.size(); ++i) {
+        if (a.pixels[i] == b.pixels[i])
+            continue;
+        ++difference.pixels;
+        for (int shift = 0; shift < 32; shift += 8)
+            if (std::abs(byteOf(a.pixels[i], shift) - byteOf(b.pixels[i], shift)) > 1) {
+                ++difference.large;
+                break;
+            }
+    }
+    return difference;
+}
+
+} // namespace
+
+class TestRasterPainter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void blendingRoundsEveryByteExactly();
+    void wideLineHasSolidCoreThatStopsFill();
+    void straightLinesMatchTheGeneralPath_data();
+    void straightLinesMatchTheGeneralPath();
+    void roundCapsReachHalfTheWidthPastTheEnds();
+    void rectangleOutlineIsSymmetric();
+    void fractionalRectangleCoversByArea();
+    void circleCoversExactlyItsBox();
+    void clipKeepsEverythingElse();
+};
+
+// Every source over every target byte, at alphas across the range: the sum over 255, rounded,
+// with the target's alpha byte kept.
+void TestRasterPainter::blendingRoundsEveryByteExactly()
+{
+    int wrong = 0;
+    for (const std::uint32_t alpha : {1u, 2u, 64u, 127u, 128u, 200u, 254u}) {
+        for (std::uint32_t source = 0; source < 256; ++source) {
+            for (std::uint32_t target = 0; target < 256; target += 3) {
+                std::uint32_t pixel = 0xff000000u | target | target << 8 | target << 16;
+                const std::uint32_t image = alpha << 24 | source | source << 8 | source << 16;
+                RasterPainter({&pixel, 1, 1, 1}).drawImage(&image, {1, 1}, {0, 0});
+                const double exact = (source * alpha + target * (255.0 - alpha)) / 255;
+                const auto expected = std::uint32_t(exact + 0.5);
+                for (int shift = 0; shift < 24; shift += 8)
+                    wrong += std::uint32_t(byteOf(pixel, shift)) != expected;
+                wrong += (pixel >> 24) != 0xff;
+            }
+        }
+    }
+    QCOMPARE(wrong, 0);
+}
+
+// The blackboard's five-pixel lines bound the shading: a diagonal one must keep a core of the
+// exact colour with no gap, or the fill leaks past it.
+void TestRasterPainter::wideLineHasSolidCoreThatStopsFill()
+{
+    Canvas canvas(120, 80);
+    RasterPainter painter(canvas.buffer());
+    painter.strokeLine({10, 70}, {110, 10}, 5, white);
+    painter.strokeLine({10, 70}, {110, 70}, 5, white);
+    painter.strokeLine({110, 70}, {110, 10}, 5, white);
+    const Rect painted = floodFillBorderArea(canvas.buffer(), {90, 55}, white, blue);
+    QCOMPARE(canvas.at(5, 5), green);
+    QCOMPARE(canvas.at(20, 20), green);
+    QCOMPARE(canvas.at(90, 55), blue);
+    // Across the diagonal, the centre of the line is the exact colour.
+    QCOMPARE(canvas.at(60, 40), white);
+
+    // The fill tells the smallest rectangle it painted: a shown surface copies no more, and
+    // no less, than that.
+    int left = canvas.width, top = canvas.height, right = -1, bottom = -1;
+    for (int y = 0; y < canvas.height; ++y)
+        for (int x = 0; x < canvas.width; ++x)
+            if (canvas.at(x, y) == blue) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    QCOMPARE(painted, (Rect{left, top, right - left + 1, bottom - top + 1}));
+    QCOMPARE(floodFillBorderArea(canvas.buffer(), {60, 40}, white, blue), Rect{});
+}
+
+void TestRasterPainter::straightLinesMatchTheGeneralPath_data()
+{
+    QTest::addColumn<double>("width");
+    QTest::addColumn<bool>("level");
+    QTest::addColumn<double>("offset");
+    QTest::newRow("5 wide upright on a pixel edge") << 5.0 << false << 0.0;
+    QTest::newRow("5 wide level on a pixel edge") << 5.0 << true << 0.0;
+    QTest::newRow("2 wide upright through pixel centres") << 2.0 << false << 0.5;
+    QTest::newRow("10 wide level, scaled by two") << 10.0 << true << 0.0;
+    QTest::newRow("3 wide level at a third") << 3.0 << true << 0.33;
+}
+
+// A level or upright line takes a shortcut; a line a hair off it takes the general way. Both
+// must paint the same pixels, caps included, within rounding.
+void TestRasterPainter::straightLinesMatchTheGeneralPath()
+{
+    QFETCH(double, width);
+    QFETCH(bool, level);
+    QFETCH(double, offset);
+    Canvas straight(60, 60);
+    Canvas general(60, 60);
+    const PointF from = level ? PointF{10, 30 + offset} : PointF{30 + offset, 10};
+    const PointF to = level ? PointF{50, 30 + offset} : PointF{30 + offset, 50};
+    const PointF nudged = level ? PointF{to.x, to.y + 1e-9} : PointF{to.x + 1e-9, to.y};
+    RasterPainter(straight.buffer()).strokeLine(from, to, width, white);
+    RasterPainter(general.buffer()).strokeLine(from, nudged, width, white);
+    const Difference difference = compare(straight, general);
+    QCOMPARE(difference.large, 0);
+    QVERIFY(straight.at(30, 30) == white);
+}
+
+void TestRasterPainter::roundCapsReachHalfTheWidthPastTheEnds()
+{
+    Canvas canvas(40, 40);
+    RasterPainter(canvas.buffer()).strokeLine({20, 10}, {20, 30}, 6, white);
+    // Three pixels past each end along the line: the cap; across at the end: also the cap.
+    QCOMPARE(canvas.at(20, 8), white);
+    QCOMPARE(canvas.at(19, 31), white);
+    QCOMPARE(canvas.at(20, 6), green);
+    QCOMPARE(canvas.at(20, 34), green);
+    // Diagonally off the end the cap is round, not square.
+    QCOMPARE(canvas.at(22, 7), green);
+    QCOMPARE(canvas.at(17, 7), green);
+}
+
+// The rectangle's bands are painted by column and by row, its corners pixel by pixel: a mistake
+// in any of them breaks the symmetry of a centred rectangle.
+void TestRasterPainter::rectangleOutlineIsSymmetric()
+{
+    Canvas canvas(61, 41);
+    RasterPainter(canvas.buffer()).strokeRect({10.5, 10.5, 40, 20}, 5, white);
+    int asymmetric = 0;
+    for (int y = 0; y < canvas.height; ++y)
+        for (int x = 0; x < canvas.width; ++x)
+            asymmetric += canvas.at(x, y) != canvas.at(canvas.width - 1 - x, y) ||
+                          canvas.at(x, y) != canvas.at(x, canvas.height - 1 - y);
+    QCOMPARE(asymmetric, 0);
+    QCOMPARE(canvas.at(30, 10), white);
+    QCOMPARE(canvas.at(10, 20), white);
+    QCOMPARE(canvas.at(30, 20), green);
+    // The outer corner is round: a square one would cover the pixel diagonally out from it.
+    QCOMPARE(canvas.at(9, 9), white);
+    QVERIFY(canvas.at(8, 8) != white);
+    QCOMPARE(canvas.at(7, 7), green);
+}
+
+void TestRasterPainter::fractionalRectangleCoversByArea()
+{
+    Canvas canvas(6, 4, 0xff000000);
+    RasterPainter(canvas.buffer()).fillRect({1.5, 1, 3, 2}, white);
+    QCOMPARE(canvas.at(2, 1), white);
+    QCOMPARE(canvas.at(3, 2), white);
+    QCOMPARE(byteOf(canvas.at(1, 1), 0), 128);
+    QCOMPARE(byteOf(canvas.at(4, 2), 8), 128);
+    QCOMPARE(canvas.at(0, 1), 0xff000000);
+    QCOMPARE(canvas.at(2, 0), 0xff000000);
+    QCOMPARE(canvas.at(2, 3), 0xff000000);
+}
+
+// The marker: a ten-pixel circle, its one-pixel border inside its box, nothing outside.
+void TestRasterPainter::circleCoversExactlyItsBox()
+{
+    Canvas canvas(20, 20);
+    RasterPainter(canvas.buffer()).drawEllipse({10, 10}, 4.5, 4.5, blue, white, 1);
+    QCOMPARE(canvas.at(10, 10), blue);
+    // The border passes between pixel centres: mostly white.
+    QVERIFY(byteOf(canvas.at(5, 10), 0) > 230);
+    QVERIFY(byteOf(canvas.at(14, 9), 0) > 230);
+    for (int i = 0; i < 20; ++i) {
+        QCOMPARE(canvas.at(i, 4), green);
+        QCOMPARE(canvas.at(i, 15), green);
+        QCOMPARE(canvas.at(4, i), green);
+        QCOMPARE(canvas.at(15, i), green);
+    }
+}
+
+// A repaint of part of a surface paints only there, and exactly as the whole painting would.
+void TestRasterPainter::clipKeepsEverythingElse()
+{
+    Canvas whole(50, 50);
+    Canvas part(50, 50);
+    const auto paint = [](RasterPainter painter) {
+        painter.fill(0xff123456);
+        painter.strokeLine({5, 45}, {45, 5}, 5, white);
+        painter.strokeLine({25, 5}, {25, 45}, 2, blue);
+        painter.strokeRect({10, 10, 30, 30}, 3, blue);
+        painter.drawEllipse({25, 25}, 6, 4, blue, white, 1);
+        const std::uint32_t image[] = {0x80ffffff, 0xff000000, 0x40ffffff, 0x00000000};
+        painter.drawImage(image, {2, 2}, {19, 14});
+    };
+    const Rect clip{20, 15, 12, 9};
+    paint(RasterPainter(whole.buffer()));
+    Canvas untouched(50, 50);
+    paint(RasterPainter(part.buffer(), clip));
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x) {
+            const bool inside = x >= 20 && x < 32 && y >= 15 && y < 24;
+            QCOMPARE(part.at(x, y), inside ? whole.at(x, y) : untouched.at(x, y));
+        }
+}
+
+QTEST_APPLESS_MAIN(TestRasterPainter)
+#include "tst_rasterpainter.moc"
