@@ -6,7 +6,7 @@ void LightweightControl::setCoordinate(float &coordinate, float value)
 {
     if (coordinate == value)
         return;
-    m_container.updateArea(bounds());
+    m_container.updateControlArea(bounds());
     coordinate = value;
-    m_container.updateArea(bounds());
+    m_container.updateControlArea(bounds());
 }

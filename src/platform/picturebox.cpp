@@ -52,7 +52,7 @@ void PictureBox::floodFill(Point seed, Color border)
 void PictureBox::setStackingOrder(std::vector<const LightweightControl *> frontToBack)
 {
     m_controls = std::move(frontToBack);
-    updateArea(drawingArea());
+    updateControlArea(drawingArea());
 }
 
 void PictureBox::setAccessibleDescription(const std::u16string &description)

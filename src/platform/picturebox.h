@@ -64,6 +64,9 @@ public:
     const std::vector<const LightweightControl *> &stackingOrder() const { return m_controls; }
     // Repaints a part of the drawing area.
     void updateArea(const RectF &area);
+    // Repaints a part of the drawing area where a control changed: a backend that follows the
+    // drawing itself needs to hear only of the controls.
+    void updateControlArea(const RectF &area);
 
     // What a screen reader is told the surface shows. An unchanged text is not sent again, so
     // that nothing is read out twice.

@@ -65,6 +65,11 @@ void PictureBox::updateArea(const RectF &area)
     surfaceOf(*this).update(toQRectF(area).toAlignedRect().translated(borderWidth, borderWidth));
 }
 
+void PictureBox::updateControlArea(const RectF &area)
+{
+    updateArea(area);
+}
+
 void PictureBox::clearImage()
 {
     imageOf(*this).fill(toQColor(m_backColor));

@@ -77,6 +77,11 @@ Size PictureBox::drawingAreaSize() const
     return {place.width - 2 * borderWidth, place.height - 2 * borderWidth};
 }
 
+void PictureBox::updateControlArea(const RectF &area)
+{
+    updateArea(area);
+}
+
 void PictureBox::updateArea(const RectF &area)
 {
     RECT dirty = deviceRect(area);
