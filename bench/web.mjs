@@ -30,15 +30,15 @@ for (let run = 0; run < runs; ++run) {
   await context.close();
 }
 
-// A step forward and one back, all boxes on, against clearing both surfaces' images and the
-// canvases over them that a repaint clears; each the median over many, in the same page.
+// A step forward and one back, all boxes on, against clearing an image of each surface's size
+// and the canvas the surface shows; each the median over many, in the same page.
 const { context, page } = await open();
 const [step, floor] = await page.evaluate(() => {
   const byText = (text) => [...document.querySelectorAll('button')].find((b) => b.textContent === text);
   for (const box of document.querySelectorAll('input[type=checkbox]')) box.click();
   const forward = byText('進む');
   const back = byText('戻る');
-  const surfaces = [...document.querySelectorAll('.tavilo-surface .tavilo-over')].map((screen) => {
+  const surfaces = [...document.querySelectorAll('.tavilo-surface canvas')].map((screen) => {
     const image = document.createElement('canvas');
     image.width = screen.width;
     image.height = screen.height;

@@ -36,16 +36,16 @@ export async function openProgram(browser, options = {}) {
   };
 }
 
-// What a surface shows, its image with the controls' canvas over it, as one canvas context.
+// What a surface shows, all its canvases one over the other, as one canvas context.
 function shownPixels() {
   window.taviloShown = (name) => {
-    const [image, over] = document.querySelectorAll(`[aria-label="${name}"] canvas`);
+    const canvases = [...document.querySelectorAll(`[aria-label="${name}"] canvas`)];
+    const [image] = canvases;
     const shown = document.createElement('canvas');
     shown.width = image.width;
     shown.height = image.height;
     const context = shown.getContext('2d');
-    context.drawImage(image, 0, 0);
-    context.drawImage(over, 0, 0);
+    for (const canvas of canvases) context.drawImage(canvas, 0, 0);
     return { context, scale: image.width / parseFloat(image.style.width), width: image.width, height: image.height };
   };
 }

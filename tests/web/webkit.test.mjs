@@ -47,14 +47,14 @@ after(async () => {
 
 // The colour at a logical point of the blackboard, as "r,g,b".
 const blackboardAt = (x, y) => run(`
-  const [image, over] = document.querySelectorAll('[aria-label="黒板"] canvas');
+  const canvases = [...document.querySelectorAll('[aria-label="黒板"] canvas')];
+  const [image] = canvases;
   const scale = image.width / parseFloat(image.style.width);
   const shown = document.createElement('canvas');
   shown.width = image.width;
   shown.height = image.height;
   const context = shown.getContext('2d');
-  context.drawImage(image, 0, 0);
-  context.drawImage(over, 0, 0);
+  for (const canvas of canvases) context.drawImage(canvas, 0, 0);
   return Array.from(context.getImageData(${x} * scale, ${y} * scale, 1, 1).data.slice(0, 3)).join();`);
 
 test('the start screen and one step in WebKit', async () => {

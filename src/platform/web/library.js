@@ -190,107 +190,49 @@ mergeInto(LibraryManager.library, {
   },
   surface_resize: function(id, width, height, scale) {
     var surface = Page.elements[id];
-    var pixelWidth = Math.round(width * scale);
-    var pixelHeight = Math.round(height * scale);
-    surface.tavilo_image.width = pixelWidth;
-    surface.tavilo_image.height = pixelHeight;
-    surface.tavilo_screen.width = pixelWidth;
-    surface.tavilo_screen.height = pixelHeight;
-    [surface.tavilo_image, surface.tavilo_screen].forEach(function(canvas) {
-      canvas.style.width = width + 'px';
-      canvas.style.height = height + 'px';
-    });
-    surface.tavilo_scale = scale;
-    surface.tavilo_context = surface.tavilo_image.getContext('2d', {willReadFrequently: true});
-    // A resized canvas has its context's state reset, its font included.
-    surface.tavilo_context.tavilo_font = null;
-    surface.tavilo_screen.getContext('2d').tavilo_font = null;
+    var canvas = surface.tavilo_canvas;
+    canvas.width = Math.round(width * scale);
+    canvas.height = Math.round(height * scale);
+    canvas.style.width = width + 'px';
+    canvas.style.height = height + 'px';
+    surface.tavilo_context = canvas.getContext('2d');
   },
-  // Drawing on the kept image (target 0) or on the screen over it (target 1), in logical pixels.
-  surface_fill: function(id, target, left, top, width, height, pixel) {
-    var context = Page.context(id, target);
-    context.fillStyle = Page.rgb(pixel);
-    context.fillRect(left, top, width, height);
-  },
-  surface_line: function(id, target, x1, y1, x2, y2, pixel, width) {
-    var context = Page.context(id, target);
-    context.strokeStyle = Page.rgb(pixel);
-    context.lineWidth = width;
-    context.lineCap = 'round';
-    context.lineJoin = 'round';
-    context.beginPath();
-    context.moveTo(x1, y1);
-    context.lineTo(x2, y2);
-    context.stroke();
-  },
-  surface_box: function(id, left, top, width, height, pixel, lineWidth, filled, fill) {
-    var context = Page.context(id, 0);
-    if (filled) {
-      context.fillStyle = Page.rgb(fill);
-      context.fillRect(left, top, width, height);
-    }
-    context.strokeStyle = Page.rgb(pixel);
-    context.lineWidth = lineWidth;
-    context.lineJoin = 'round';
-    context.strokeRect(left, top, width, height);
-  },
-  surface_ellipse: function(id, left, top, width, height, fill, border) {
-    var context = Page.context(id, 1);
-    context.beginPath();
-    context.ellipse(left + width / 2, top + height / 2, (width - 1) / 2, (height - 1) / 2, 0, 0,
-                    2 * Math.PI);
-    context.fillStyle = Page.rgb(fill);
-    context.fill();
-    context.strokeStyle = Page.rgb(border);
-    context.lineWidth = 1;
-    context.stroke();
-  },
-  // One character centred in its advance, on the text's baseline below top.
-  surface_character: function(id, target, code, left, advance, top, gothic, pixelSize, bold,
-                              pixel) {
-    var context = Page.context(id, target);
-    var font = Page.font(gothic, pixelSize, bold);
-    Page.useFont(context, font);
-    context.fillStyle = Page.rgb(pixel);
-    context.textBaseline = 'alphabetic';
-    var character = String.fromCodePoint(code);
-    var natural = Page.advance(font, character);
-    var ascent = Page.metrics(gothic, pixelSize, bold).ascent;
-    context.fillText(character, left + (advance - natural) / 2, top + ascent);
-  },
-  surface_text: function(id, pointer, length, left, top, gothic, pixelSize, bold, pixel) {
-    var context = Page.context(id, 1);
-    Page.useFont(context, Page.font(gothic, pixelSize, bold));
-    context.fillStyle = Page.rgb(pixel);
-    context.textBaseline = 'alphabetic';
-    context.fillText(Page.text(pointer, length), left,
-                     top + Page.metrics(gothic, pixelSize, bold).ascent);
-  },
-  surface_present: function(id) {
-    var surface = Page.elements[id];
-    var screen = surface.tavilo_screen.getContext('2d');
-    screen.setTransform(1, 0, 0, 1, 0, 0);
-    screen.clearRect(0, 0, surface.tavilo_screen.width, surface.tavilo_screen.height);
-  },
-  // The kept image's pixels as 32-bit words, byte order R, G, B, A.
-  surface_read: function(id, pointer) {
-    var image = Page.elements[id].tavilo_image;
-    var data = image.getContext('2d', {willReadFrequently: true})
-                   .getImageData(0, 0, image.width, image.height).data;
-    HEAPU8.set(data, pointer);
-  },
-  surface_write: function(id, pointer) {
-    var image = Page.elements[id].tavilo_image;
+  // The surface as the program drew it: its pixels are put straight from the program's memory.
+  surface_write: function(id, pointer, left, top, width, height) {
+    var image = Page.elements[id].tavilo_canvas;
     var length = image.width * image.height * 4;
-    var pixels = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pointer, length).slice(),
-                               image.width, image.height);
-    image.getContext('2d', {willReadFrequently: true}).putImageData(pixels, 0, 0);
+    var pixels = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pointer, length), image.width,
+                               image.height);
+    Page.elements[id].tavilo_context.putImageData(pixels, 0, 0, left, top, width, height);
   },
   surface_pixel_width: function(id) {
-    return Page.elements[id].tavilo_image.width;
+    return Page.elements[id].tavilo_canvas.width;
   },
   surface_pixel_height: function(id) {
-    return Page.elements[id].tavilo_image.height;
+    return Page.elements[id].tavilo_canvas.height;
+  },
+
+  // One character at a time, each centred in its advance, on a canvas of its own.
+  text_image: function(gothic, pixelSize, bold, pixel, scale, left, top, width, height,
+                       characters, count, pointer) {
+    if (!Page.lettering)
+      Page.lettering = document.createElement('canvas').getContext('2d', {willReadFrequently: true});
+    var context = Page.lettering;
+    context.canvas.width = width;
+    context.canvas.height = height;
+    var font = Page.font(gothic, pixelSize, bold);
+    context.font = font;
+    context.fillStyle = Page.rgb(pixel);
+    context.textBaseline = 'alphabetic';
+    context.setTransform(scale, 0, 0, scale, left, top);
+    var ascent = Page.metrics(gothic, pixelSize, bold).ascent;
+    var placed = HEAPF64.subarray(characters >> 3, (characters >> 3) + 3 * count);
+    for (var i = 0; i < count; ++i) {
+      var character = String.fromCodePoint(placed[3 * i]);
+      var natural = Page.advance(font, character);
+      context.fillText(character, placed[3 * i + 1] + (placed[3 * i + 2] - natural) / 2, ascent);
+    }
+    HEAPU8.set(context.getImageData(0, 0, width, height).data, pointer);
   },
 
   text_advance: function(gothic, pixelSize, bold, code) {

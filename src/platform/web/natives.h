@@ -3,8 +3,10 @@
 
 #include "platform/color.h"
 #include "platform/control.h"
+#include "platform/rasterpainter.h"
 #include "platform/surfacepainter.h"
 #include "platform/web/page.h"
+#include "platform/web/textimages.h"
 #include "platform/window.h"
 
 #include <functional>
@@ -41,9 +43,12 @@ struct Window::Native
     std::vector<Control *> tabOrder;
 };
 
+// Paints a surface's controls over a copy of its image, at device pixels.
 struct SurfacePainter::Native
 {
-    int element;
+    RasterPainter &painter;
+    double scale;
+    TextImages &texts;
 };
 
 inline int length(const std::u16string &text)

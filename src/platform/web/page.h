@@ -6,9 +6,6 @@
 // What control_create makes.
 enum class ElementKind { Button, CheckBox, TextBox, ComboBox, Label, Surface };
 
-// Which canvas of a surface a drawing call paints: the kept image or the screen shown over it.
-enum class Canvas { Image, Screen };
-
 extern "C" {
 void page_start();
 void page_set_waiting(int waiting);
@@ -44,25 +41,18 @@ void combo_set_current(int id, int index);
 
 void surface_describe(int id, const char16_t *text, int length);
 void surface_resize(int id, int width, int height, double scale);
-void surface_fill(int id, Canvas canvas, double left, double top, double width, double height,
-                  std::uint32_t pixel);
-void surface_line(int id, Canvas canvas, double x1, double y1, double x2, double y2,
-                  std::uint32_t pixel, int width);
-void surface_box(int id, double left, double top, double width, double height, std::uint32_t pixel,
-                 int lineWidth, int filled, std::uint32_t fill);
-void surface_ellipse(int id, double left, double top, double width, double height,
-                     std::uint32_t fill, std::uint32_t border);
-void surface_character(int id, Canvas canvas, std::uint32_t code, double left, double advance,
-                       double top, int gothic, int pixelSize, int bold, std::uint32_t pixel);
-void surface_text(int id, const char16_t *text, int length, double left, double top, int gothic,
-                  int pixelSize, int bold, std::uint32_t pixel);
-void surface_present(int id);
-void surface_read(int id, std::uint32_t *pixels);
-void surface_write(int id, const std::uint32_t *pixels);
+// The surface's device pixels, bytes R, G, B, A, of which the rectangle given has changed.
+void surface_write(int id, const std::uint32_t *pixels, int left, int top, int width, int height);
 int surface_pixel_width(int id);
 int surface_pixel_height(int id);
 
 double text_advance(int gothic, int pixelSize, int bold, std::uint32_t code);
 double text_width(int gothic, int pixelSize, int bold, const char16_t *text, int length);
 int text_line_height(int gothic, int pixelSize, int bold);
+// Draws characters (code, left, advance in logical pixels, three to a character) on a transparent
+// image of width x height device pixels, the text's top-left corner at (left, top) in it, and
+// copies its bytes R, G, B, A (not premultiplied) to pixels.
+void text_image(int gothic, int pixelSize, int bold, std::uint32_t pixel, double scale, double left,
+                double top, int width, int height, const double *characters, int count,
+                std::uint32_t *pixels);
 }

@@ -23,9 +23,17 @@ var Page = {
   rgb: function(pixel) {
     return 'rgb(' + (pixel >> 16 & 255) + ',' + (pixel >> 8 & 255) + ',' + (pixel & 255) + ')';
   },
+  fonts: {},
+  // The same string for the same font, so that a canvas compares it at a glance.
   font: function(gothic, pixelSize, bold) {
-    return (bold ? 'bold ' : '') + pixelSize + 'px ' + (gothic ? '' : Page.uiFaces) +
-        Page.fontFaces;
+    var key = (gothic ? 'g' : 'u') + (bold ? 'b' : 'n') + pixelSize;
+    var font = Page.fonts[key];
+    if (font === undefined) {
+      font = (bold ? 'bold ' : '') + pixelSize + 'px ' + (gothic ? '' : Page.uiFaces) +
+          Page.fontFaces;
+      Page.fonts[key] = font;
+    }
+    return font;
   },
   root: function() {
     return document.getElementById('tavilo-window');
@@ -116,14 +124,6 @@ Page.textOf = function(element) {
     return element.tavilo_field.value;
   return element.tagName === 'INPUT' ? element.value : element.textContent;
 };
-Page.context = function(id, target) {
-  var surface = Page.elements[id];
-  var context = target === 0 ? surface.tavilo_context
-                             : surface.tavilo_screen.getContext('2d');
-  var scale = surface.tavilo_scale;
-  context.setTransform(scale, 0, 0, scale, 0, 0);
-  return context;
-};
 Page.measuringContext = function() {
   if (!Page.measurer)
     Page.measurer = document.createElement('canvas').getContext('2d');
@@ -165,16 +165,10 @@ Page.makeSurface = function() {
   var surface = document.createElement('div');
   surface.className = 'tavilo-surface';
   surface.setAttribute('role', 'img');
-  // The kept image is shown as it is; the lightweight controls are painted on a transparent
-  // canvas over it, so a repaint never copies the image.
-  surface.tavilo_image = document.createElement('canvas');
-  surface.tavilo_image.setAttribute('aria-hidden', 'true');
-  surface.appendChild(surface.tavilo_image);
-  surface.tavilo_screen = document.createElement('canvas');
-  surface.tavilo_screen.setAttribute('aria-hidden', 'true');
-  surface.tavilo_screen.className = 'tavilo-over';
-  surface.appendChild(surface.tavilo_screen);
-  surface.tavilo_scale = 1;
+  // The program draws the image and the lightweight controls over it; the canvas shows the result.
+  surface.tavilo_canvas = document.createElement('canvas');
+  surface.tavilo_canvas.setAttribute('aria-hidden', 'true');
+  surface.appendChild(surface.tavilo_canvas);
   return surface;
 };
 // An edit field with a list of choices beside it: what is typed stays as typed.

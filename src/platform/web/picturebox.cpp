@@ -30,9 +30,12 @@ Size PictureBox::drawingAreaSize() const
     return {area.width - 2 * borderWidth, area.height - 2 * borderWidth};
 }
 
-void PictureBox::updateArea(const RectF &)
+// The surface follows what is drawn on its image by itself.
+void PictureBox::updateArea(const RectF &) {}
+
+void PictureBox::updateControlArea(const RectF &area)
 {
-    surfaceOf(*this).invalidate();
+    surfaceOf(*this).controlsChanged(area);
 }
 
 void PictureBox::clearImage()

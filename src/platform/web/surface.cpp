@@ -1,9 +1,10 @@
 #include "platform/web/surface.h"
 
-#include "platform/fittedtext.h"
 #include "platform/floodfill.h"
 #include "platform/lightweightcontrol.h"
 #include "platform/picturebox.h"
+#include "platform/rasterpainter.h"
+#include "platform/web/devicepixels.h"
 #include "platform/web/eventrouter.h"
 #include "platform/web/natives.h"
 #include "platform/web/page.h"
@@ -12,16 +13,19 @@
 #include <cmath>
 
 namespace {
-// The canvas's bytes R, G, B, A read as one little-endian word: 0xAABBGGRR.
-std::uint32_t canvasWord(Color color)
-{
-    return 0xff000000u | std::uint32_t(color.blue) << 16 | std::uint32_t(color.green) << 8 |
-           color.red;
-}
-
 int device(double logical, double scale)
 {
     return int(std::lround(logical * scale));
+}
+
+// Copies the rectangle's rows between two images of the same size.
+void copyArea(const std::vector<std::uint32_t> &from, std::vector<std::uint32_t> &to, int width,
+              const Rect &area)
+{
+    for (int y = area.top; y < area.top + area.height; ++y) {
+        const auto start = std::ptrdiff_t(y) * width + area.left;
+        std::copy_n(from.begin() + start, area.width, to.begin() + start);
+    }
 }
 } // namespace
 
@@ -41,58 +45,72 @@ void Surface::clear(Color background)
     if (m_scale == 0)
         resize();
     m_operations.push_back(Clear{background});
-    draw(m_operations.back());
 }
 
 void Surface::line(PointF from, PointF to, Color color, int width)
 {
     m_operations.push_back(Line{from, to, color, width});
-    draw(m_operations.back());
 }
 
 void Surface::box(const RectF &box, Color pen, int width, bool filled, Color fill)
 {
     m_operations.push_back(Box{box, pen, width, filled, fill});
-    draw(m_operations.back());
 }
 
 double Surface::text(PointF topLeft, const std::u16string &text, const Font &font, Color color)
 {
     m_operations.push_back(Text{topLeft, text, font, color});
-    return draw(std::get<Text>(m_operations.back()));
+    const std::vector<FittedCharacter> &characters =
+        m_texts.layout(text, font, TextImages::Spacing::Fitted);
+    return characters.empty() ? 0 : characters.back().left + characters.back().advance;
 }
 
 bool Surface::fill(Point seed, Color border, Color fill)
 {
     m_operations.push_back(Fill{seed, border, fill});
-    return draw(std::get<Fill>(m_operations.back()));
+    bringUpToDate();
+    return std::get<Fill>(m_operations.back()).painted;
 }
 
-Color Surface::pixel(Point position) const
+Color Surface::pixel(Point position)
 {
-    const int width = surface_pixel_width(m_element);
-    const int height = surface_pixel_height(m_element);
-    const int x = device(position.x, m_scale);
-    const int y = device(position.y, m_scale);
-    if (x < 0 || y < 0 || x >= width || y >= height)
+    bringUpToDate();
+    const Point at{device(position.x, m_scale), device(position.y, m_scale)};
+    if (at.x < 0 || at.y < 0 || at.x >= m_pixelWidth || at.y >= m_pixelHeight)
         return {};
-    std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height));
-    surface_read(m_element, pixels.data());
-    const std::uint32_t word = pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+    const std::uint32_t word = pixelAt(at);
     return {std::uint8_t(word), std::uint8_t(word >> 8), std::uint8_t(word >> 16)};
 }
 
+// The controls are painted over a copy of the image, and only the part that changed is copied to
+// the page: the image's changes, and where the controls were and are if any of them changed.
 void Surface::present()
 {
-    if (!m_stale)
+    bringUpToDate();
+    const Rect area = clipped(united(m_unshown, m_controlsChanged), wholeImage());
+    m_unshown = {};
+    m_controlsChanged = {};
+    if (isEmpty(area))
         return;
-    m_stale = false;
-    surface_present(m_element);
-    SurfacePainter::Native native{m_element};
-    SurfacePainter painter(native);
+    copyArea(m_pixels, m_shown, m_pixelWidth, area);
+    RasterPainter painter({m_shown.data(), m_pixelWidth, m_pixelHeight, m_pixelWidth}, area);
+    paintControls(painter);
+    surface_write(m_element, m_shown.data(), area.left, area.top, area.width, area.height);
+}
+
+void Surface::controlsChanged(const RectF &area)
+{
+    m_controlsChanged = united(m_controlsChanged, touched(scaled(area, m_scale), 0));
+}
+
+// Every control is painted, and the painter keeps to the part being shown again.
+void Surface::paintControls(RasterPainter &painter)
+{
+    SurfacePainter::Native native{painter, m_scale, m_texts};
+    SurfacePainter surfacePainter(native);
     const auto &controls = m_box.stackingOrder();
     for (auto control = controls.rbegin(); control != controls.rend(); ++control)
-        (*control)->paint(painter);
+        (*control)->paint(surfacePainter);
 }
 
 void Surface::rescale()
@@ -100,9 +118,6 @@ void Surface::rescale()
     if (deviceScale() == m_scale)
         return;
     resize();
-    for (const Operation &operation : m_operations)
-        draw(operation);
-    m_stale = true;
 }
 
 // Never below one device pixel per logical pixel: a line thinner than its width on the layout
@@ -117,57 +132,129 @@ void Surface::resize()
     m_scale = deviceScale();
     const Size size = m_box.drawingAreaSize();
     surface_resize(m_element, size.width, size.height, m_scale);
+    m_pixelWidth = surface_pixel_width(m_element);
+    m_pixelHeight = surface_pixel_height(m_element);
+    m_pixels.assign(std::size_t(m_pixelWidth) * std::size_t(m_pixelHeight), 0);
+    m_shown = m_pixels;
+    m_controlsChanged = {};
+    m_drawn.clear();
+    m_snapshotLength = 0;
+    m_unshown = wholeImage();
+    m_texts.forgetImages();
 }
 
-void Surface::draw(const Operation &operation)
+// What the pixels already show of the drawing is kept. Where the drawing parts from it after the
+// part the snapshot holds, the image starts again from the snapshot; elsewhere it is drawn again
+// from its clear, and a snapshot is kept of the part the two drawings shared.
+void Surface::bringUpToDate()
 {
-    std::visit([this](const auto &drawing) { draw(drawing); }, operation);
+    const std::size_t common = std::min(m_drawn.size(), m_operations.size());
+    std::size_t same = 0;
+    for (; same < common && m_drawn[same] == m_operations[same]; ++same)
+        if (auto *fill = std::get_if<Fill>(&m_operations[same]))
+            fill->painted = std::get<Fill>(m_drawn[same]).painted;
+    if (same == m_drawn.size() && same == m_operations.size())
+        return;
+    if (same < m_snapshotLength)
+        m_snapshotLength = 0;
+    if (same == m_drawn.size()) {
+        drawFrom(same);
+    } else if (m_snapshotLength > 0) {
+        restoreSnapshot();
+        drawFrom(m_snapshotLength);
+    } else {
+        for (std::size_t index = 0; index < same; ++index)
+            draw(m_operations[index]);
+        keepSnapshot(same);
+        drawFrom(same);
+        m_unshown = wholeImage();
+    }
+    m_drawn = m_operations;
 }
 
-void Surface::draw(const Clear &clear)
+void Surface::drawFrom(std::size_t first)
 {
-    const Size size = m_box.drawingAreaSize();
-    surface_fill(m_element, Canvas::Image, 0, 0, size.width, size.height, clear.background.pixel());
+    for (std::size_t index = first; index < m_operations.size(); ++index) {
+        const Rect changed = clipped(draw(m_operations[index]), wholeImage());
+        m_unshown = united(m_unshown, changed);
+        if (m_snapshotLength > 0)
+            m_changedSinceSnapshot = united(m_changedSinceSnapshot, changed);
+    }
 }
 
-void Surface::draw(const Line &line)
+void Surface::keepSnapshot(std::size_t length)
 {
-    surface_line(m_element, Canvas::Image, line.from.x, line.from.y, line.to.x, line.to.y,
-                 line.color.pixel(), line.width);
+    m_snapshotLength = length;
+    m_changedSinceSnapshot = {};
+    if (length > 0)
+        m_snapshot = m_pixels;
 }
 
-void Surface::draw(const Box &box)
+void Surface::restoreSnapshot()
 {
-    surface_box(m_element, box.box.left, box.box.top, box.box.width, box.box.height,
-                box.pen.pixel(), box.width, box.filled, box.fill.pixel());
+    copyArea(m_snapshot, m_pixels, m_pixelWidth, m_changedSinceSnapshot);
+    m_unshown = united(m_unshown, m_changedSinceSnapshot);
+    m_changedSinceSnapshot = {};
 }
 
-bool Surface::draw(const Fill &fill)
+PixelBuffer Surface::buffer()
 {
-    const int width = surface_pixel_width(m_element);
-    const int height = surface_pixel_height(m_element);
-    std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height));
-    surface_read(m_element, pixels.data());
-    const PixelBuffer buffer{pixels.data(), width, height, width, false};
+    return {m_pixels.data(), m_pixelWidth, m_pixelHeight, m_pixelWidth, false};
+}
+
+std::uint32_t &Surface::pixelAt(Point device)
+{
+    return m_pixels[std::size_t(device.y) * std::size_t(m_pixelWidth) + std::size_t(device.x)];
+}
+
+Rect Surface::draw(Operation &operation)
+{
+    return std::visit([this](auto &drawing) { return draw(drawing); }, operation);
+}
+
+Rect Surface::draw(const Clear &clear)
+{
+    RasterPainter(buffer()).fill(canvasWord(clear.background));
+    return wholeImage();
+}
+
+Rect Surface::draw(const Line &line)
+{
+    const PointF from = scaled(line.from, m_scale);
+    const PointF to = scaled(line.to, m_scale);
+    const double width = line.width * m_scale;
+    RasterPainter(buffer()).strokeLine(from, to, width, canvasWord(line.color));
+    return touched(RectF::spanning(from, to), width);
+}
+
+Rect Surface::draw(const Box &box)
+{
+    RasterPainter painter(buffer());
+    const RectF area = scaled(box.box, m_scale);
+    const double width = box.width * m_scale;
+    if (box.filled)
+        painter.fillRect(area, canvasWord(box.fill));
+    painter.strokeRect(area, width, canvasWord(box.pen));
+    return touched(area, width);
+}
+
+Rect Surface::draw(const Text &text)
+{
+    const PointF topLeft = scaled(text.topLeft, m_scale);
+    const Point whole{int(std::floor(topLeft.x)), int(std::floor(topLeft.y))};
+    const TextImages::Image &image =
+        m_texts.image(text.text, text.font, text.color, m_scale,
+                      {topLeft.x - whole.x, topLeft.y - whole.y}, TextImages::Spacing::Fitted);
+    const Point at{whole.x + image.offset.x, whole.y + image.offset.y};
+    RasterPainter(buffer()).drawImage(image.pixels.data(), {image.width, image.height}, at);
+    return {at.x, at.y, image.width, image.height};
+}
+
+Rect Surface::draw(Fill &fill)
+{
     const Point seed{device(fill.seed.x, m_scale), device(fill.seed.y, m_scale)};
-    const bool painted =
-        floodFillBorder(buffer, seed, canvasWord(fill.border), canvasWord(fill.fill));
-    if (painted)
-        surface_write(m_element, pixels.data());
+    const Rect painted =
+        floodFillBorderArea(buffer(), seed, canvasWord(fill.border), canvasWord(fill.fill));
+    fill.painted = !isEmpty(painted);
     return painted;
-}
-
-// Each character centred in the layout face's advance.
-double Surface::draw(const Text &text)
-{
-    const Font &font = text.font;
-    const int gothic = font.face == Font::Face::Gothic;
-    const auto laidOut = fitText(text.text, font.pixelSize, [&](char32_t character) {
-        return text_advance(gothic, font.pixelSize, font.bold, character);
-    });
-    for (const FittedCharacter &placed : laidOut)
-        surface_character(m_element, Canvas::Image, placed.character, text.topLeft.x + placed.left,
-                          placed.advance, text.topLeft.y, gothic, font.pixelSize, font.bold,
-                          text.color.pixel());
-    return laidOut.empty() ? 0 : laidOut.back().left + laidOut.back().advance;
 }

@@ -1,25 +1,38 @@
-// What lightweight controls paint, on a surface's screen canvas over its image.
+// What lightweight controls paint, over a copy of their surface's image, at device pixels.
 #include "platform/surfacepainter.h"
 
+#include "platform/web/devicepixels.h"
 #include "platform/web/natives.h"
+
+#include <cmath>
 
 void SurfacePainter::drawLine(const LineF &line, Color color, int width)
 {
-    surface_line(m_native.element, Canvas::Screen, line.x1, line.y1, line.x2, line.y2,
-                 color.pixel(), width);
+    const double scale = m_native.scale;
+    m_native.painter.strokeLine(scaled(line.p1(), scale), scaled(line.p2(), scale), width * scale,
+                                canvasWord(color));
 }
 
+// The one-pixel border lies inside the box, so the circle covers exactly its box.
 void SurfacePainter::drawEllipse(const RectF &box, Color fill, Color border)
 {
-    surface_ellipse(m_native.element, box.left, box.top, box.width, box.height, fill.pixel(),
-                    border.pixel());
+    const double scale = m_native.scale;
+    const RectF area = scaled(box, scale);
+    m_native.painter.drawEllipse({area.left + area.width / 2, area.top + area.height / 2},
+                                 (area.width - scale) / 2, (area.height - scale) / 2,
+                                 canvasWord(fill), canvasWord(border), scale);
 }
 
 void SurfacePainter::drawText(const RectF &box, const std::u16string &text, const Font &font,
                               Color fore, Color back)
 {
-    surface_fill(m_native.element, Canvas::Screen, box.left, box.top, box.width, box.height,
-                 back.pixel());
-    surface_text(m_native.element, text.data(), length(text), box.left, box.top,
-                 font.face == Font::Face::Gothic, font.pixelSize, font.bold, fore.pixel());
+    const double scale = m_native.scale;
+    const RectF area = scaled(box, scale);
+    const Point whole{int(std::floor(area.left)), int(std::floor(area.top))};
+    const TextImages::Image &image =
+        m_native.texts.image(text, font, fore, scale, {area.left - whole.x, area.top - whole.y},
+                             TextImages::Spacing::Natural);
+    m_native.painter.fillRect(area, canvasWord(back));
+    m_native.painter.drawImage(image.pixels.data(), {image.width, image.height},
+                               {whole.x + image.offset.x, whole.y + image.offset.y});
 }
