@@ -25,6 +25,14 @@ int sequenceLength(unsigned char lead)
         return 4;
     return 0;
 }
+
+// Whether a sequence of length bytes may stand for point: not in a longer form than it needs,
+// not a surrogate, and within Unicode.
+bool encodes(char32_t point, int length)
+{
+    constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    return point >= smallest[length] && point <= 0x10ffff && (point < 0xd800 || point >= 0xe000);
+}
 } // namespace
 
 RuntimeError::RuntimeError(Code code) : std::runtime_error(describe(code)), m_code(code) {}
@@ -54,7 +62,7 @@ std::u16string utf16FromUtf8(const std::string &text)
             valid = (next & 0xc0) == 0x80;
             point = point << 6 | (next & 0x3f);
         }
-        if (!valid) {
+        if (!valid || !encodes(point, length)) {
             wide += char16_t(lead);
             ++i;
             continue;

@@ -1,4 +1,5 @@
 // Border flood fill: pictures painted by hand, and shapes checked against a naive search.
+#include "platform/floodfill.h"
 #include "platform/qt/imagefloodfill.h"
 
 #include <QRandomGenerator>
@@ -126,6 +127,8 @@ private slots:
     void largeRegion();
     void paddedRowsStayUntouched();
     void copiesStayUntouched();
+    void premultipliedPaddedBuffer_data();
+    void premultipliedPaddedBuffer();
 };
 
 void TestFloodFill::pictures_data()
@@ -364,6 +367,54 @@ void TestFloodFill::copiesStayUntouched()
     QVERIFY(floodFillBorder(copy, QPoint(0, 0), border, fillColour));
     QCOMPARE(firstDifference(original, picture({"...", "..."})), QPoint(-1, -1));
     QCOMPARE(firstDifference(copy, picture({"***", "***"})), QPoint(-1, -1));
+}
+
+void TestFloodFill::premultipliedPaddedBuffer_data()
+{
+    QTest::addColumn<QPoint>("seed");
+    QTest::addColumn<QRgb>("wall");
+    QTest::addColumn<bool>("painted");
+
+    QTest::newRow("left of the wall") << QPoint(0, 0) << border << true;
+    QTest::newRow("right of the wall, past the first mask word") << QPoint(69, 1) << border << true;
+    QTest::newRow("on the translucent wall") << QPoint(40, 0) << border << false;
+    QTest::newRow("in the padding") << QPoint(70, 0) << border << false;
+    QTest::newRow("below the rows") << QPoint(0, 3) << border << false;
+    QTest::newRow("transparent shows black") << QPoint(40, 2) << qRgb(0, 0, 0) << false;
+}
+
+// The portable fill on its own, as the surfaces call it: rows of 70 premultiplied pixels and two
+// padding words that look like the region, a translucent wall at x = 40 with a transparent gap
+// in the last row.
+void TestFloodFill::premultipliedPaddedBuffer()
+{
+    QFETCH(QPoint, seed);
+    QFETCH(QRgb, wall);
+    QFETCH(bool, painted);
+
+    constexpr int width = 70;
+    constexpr int height = 3;
+    constexpr int stride = width + 2;
+    const QRgb translucentWall = qPremultiply(qRgba(255, 255, 255, 3));
+    std::vector<QRgb> before(stride * height);
+    for (int y = 0; y < height; ++y) {
+        QRgb *const row = before.data() + y * stride;
+        for (int x = 0; x < width; ++x)
+            row[x] = qPremultiply(qRgba(0, 128, 0, 255 - 3 * x));
+        row[40] = y < 2 ? translucentWall : 0;
+        row[width] = fillColour;
+        row[width + 1] = background;
+    }
+    std::vector<QRgb> pixels = before;
+    const PixelBuffer buffer{pixels.data(), width, height, stride, true};
+    QCOMPARE(floodFillBorder(buffer, {seed.x(), seed.y()}, wall, fillColour), painted);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < stride; ++x) {
+            const QRgb old = before[y * stride + x];
+            const bool region = painted && x < width && old != translucentWall;
+            QCOMPARE(pixels[y * stride + x], region ? fillColour : old);
+        }
+    }
 }
 
 QTEST_MAIN(TestFloodFill)

@@ -81,6 +81,8 @@ void TestNumbers::numberText_data()
     QTest::newRow("one digit") << 9 << QStringLiteral(" 9");
     QTest::newRow("two digits") << 28 << QStringLiteral(" 28");
     QTest::newRow("negative takes the sign place") << -5 << QStringLiteral("-5");
+    QTest::newRow("largest") << 32767 << QStringLiteral(" 32767");
+    QTest::newRow("smallest") << -32768 << QStringLiteral("-32768");
 }
 
 void TestNumbers::numberText()
@@ -98,6 +100,10 @@ void TestNumbers::fullWidth_data()
     QTest::newRow("letters and signs") << QStringLiteral("a-Z~") << QStringLiteral(u"ａ－Ｚ～");
     QTest::newRow("already wide") << QStringLiteral(u"Ｐ８") << QStringLiteral(u"Ｐ８");
     QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("ends of the printable range")
+        << QStringLiteral(u"!~") << QStringLiteral(u"\uFF01\uFF5E");
+    QTest::newRow("controls and non-ASCII stay")
+        << QStringLiteral(u"\t\u007F\u00A0²") << QStringLiteral(u"\t\u007F\u00A0²");
 }
 
 void TestNumbers::fullWidth()

@@ -18,19 +18,13 @@ Announcer::Announcer(QWidget *window) : QWidget(window)
 void Announcer::announce(const QString &text)
 {
     if (accepts(text))
-        m_announcements.append(text);
+        m_pending.announce(text);
 }
 
 void Announcer::describeChange(const QWidget &surface, const QString &description)
 {
-    if (!accepts(description))
-        return;
-    for (auto &[described, text] : m_descriptions)
-        if (described == &surface) {
-            text = description;
-            return;
-        }
-    m_descriptions.emplace_back(&surface, description);
+    if (accepts(description))
+        m_pending.describe(surface, description);
 }
 
 // Nothing is said before the window is shown: the screen reader reads the window then. Without
@@ -39,19 +33,14 @@ bool Announcer::accepts(const QString &text)
 {
     if (!QAccessible::isActive() || !window()->isVisible() || text.isEmpty())
         return false;
-    if (m_announcements.isEmpty() && m_descriptions.empty())
+    if (m_pending.isEmpty())
         QTimer::singleShot(0, this, &Announcer::showNotification);
     return true;
 }
 
 void Announcer::showNotification()
 {
-    QStringList texts = m_announcements;
-    for (const auto &[surface, description] : m_descriptions)
-        if (!texts.contains(description))
-            texts.append(description);
-    m_announcements.clear();
-    m_descriptions.clear();
+    QStringList texts = m_pending.take();
     for (QWidget *earlier : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         earlier->hide();
     auto *notification = new QWidget(this);

@@ -1,12 +1,11 @@
 // What a screen reader is to speak wherever the focus is, as notifications in a status bar.
 #pragma once
 
+#include "platform/qt/pendingnotification.h"
+
 #include <QAccessibleInterface>
 #include <QString>
-#include <QStringList>
 #include <QWidget>
-#include <utility>
-#include <vector>
 
 // Orca presents a notification when it is shown, whichever object has the focus, and names no
 // role for one inside a status bar. Each message is a notification widget of its own, so that the
@@ -26,8 +25,7 @@ private:
     bool accepts(const QString &text);
     void showNotification();
 
-    QStringList m_announcements;
-    std::vector<std::pair<const QWidget *, QString>> m_descriptions;
+    PendingNotification m_pending;
 };
 
 // An interface factory for QAccessible::installFactory: the status bar and its notifications.
