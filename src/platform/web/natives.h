@@ -38,7 +38,6 @@ struct Window::Native
     std::u16string caption;
     Size clientSize{865, 437};
     Color backColor{240, 240, 240};
-    std::vector<Control *> tabOrder;
 };
 
 struct SurfacePainter::Native
