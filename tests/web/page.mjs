@@ -37,7 +37,8 @@ export async function openProgram(browser, options = {}) {
 }
 
 // What a surface shows, its image with the controls' canvas over it, as one canvas context.
-function shownPixels() {
+// Self-contained, so that a WebDriver script can carry its source too.
+export function shownPixels() {
   window.taviloShown = (name) => {
     const [image, over] = document.querySelectorAll(`[aria-label="${name}"] canvas`);
     const shown = document.createElement('canvas');
