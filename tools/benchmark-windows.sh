@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
+source tools/wineprefix.sh
 need_packages "${windows_test_packages[@]}"
 exes=$(bash tools/windows.sh | tail -n 2)
 exe64=$(sed -n 1p <<<"$exes")
@@ -13,15 +14,9 @@ yardstick=$(dirname "$exe64")/onebutton.exe
 x86_64-w64-mingw32-g++-posix -O2 -s -static -mwindows bench/win32/onebutton.cpp -o "$yardstick"
 
 WINEPREFIX=$(mktemp -d)
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 source tests/windows/common.sh
 trap 'stop_x_session; wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX" "$work"' EXIT
-DISPLAY= wineboot --init >/dev/null 2>&1
-DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f \
-    >/dev/null 2>&1
-DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wineserver -w
-wineserver -p
+set_up_wine_prefix
 start_display
 
 # Milliseconds from the start of an exe to its client area's corner showing the olive.

@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
+source tools/wineprefix.sh
 # wine32 is a package of the i386 architecture.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     sudo=()
@@ -16,18 +17,8 @@ exe64=$(sed -n 1p <<<"$exes")
 exe32=$(sed -n 2p <<<"$exes")
 
 WINEPREFIX=$(mktemp -d)
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
-# Made without a display, so that no window of the set-up can wait for a click.
-DISPLAY= wineboot --init >/dev/null 2>&1
-# The layout's face is a real proportional Gothic, and Wine draws the frames itself: without a
-# window manager to wait for, closing a window takes no extra seconds.
-DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f \
-    >/dev/null 2>&1
-DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wineserver -w
-# One server for all the tests, so that each program starts without starting it again.
-wineserver -p
+set_up_wine_prefix
 
 bash tests/windows/resources.sh "$exe64" "$exe32"
 bash tests/windows/window.sh "$exe64"

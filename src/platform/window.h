@@ -58,5 +58,9 @@ public:
     Native &native() const { return *m_native; }
 
 private:
+    // The backend's half of setTabOrder: the window system's own order of the controls.
+    void applyTabOrder(const std::vector<Control *> &order);
+
     std::unique_ptr<Native> m_native;
+    std::vector<Control *> m_tabOrder;
 };

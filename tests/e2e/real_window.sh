@@ -5,19 +5,11 @@
 set -euo pipefail
 # shellcheck source=tests/e2e/common.sh
 source "$(dirname "$0")/common.sh"
+# shellcheck source=tests/e2e/walk.sh
+source "$(dirname "$0")/walk.sh"
 
 build=$1
 keep_folder=$build/e2e-screenshots
-
-red=FF0000
-white=FFFFFF
-blue=0000FF
-pink=FF80FF
-brown=C04000
-magenta=FF00FF
-green=008000
-olive=808000
-paper=FFFFC0
 
 # Opens the speed list with its arrow and sets popup to the list's popup window.
 open_speed_list() {
@@ -32,26 +24,9 @@ open_speed_list() {
     fail "the speed list did not open"
 }
 
-# Chooses an item of the speed list with the pointer, in the list's popup window.
 choose_speed() {
-    local item=$1 info top height
     open_speed_list
-    info=$(xwininfo -id "$popup")
-    top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-    height=$(sed -n 's/.*Height: *//p' <<<"$info")
-    # Five items share the popup's height.
-    xdotool mousemove "$((client_x + combo1_arrow_at[0] - 16))" \
-        "$((top + height * (2 * item + 1) / 10))" click 1
-    pointer_away
-}
-
-# Types into the speed box as a person does: a click into its edit field gives it the focus,
-# Ctrl+A selects its text, and the keys replace it.
-type_speed() {
-    click "${combo1_edit_at[@]}"
-    xdotool key ctrl+a
-    xdotool type --delay 50 "$1"
-    pointer_away
+    choose_in_speed_list "$1"
 }
 
 # The height of the speed list's popup window; Escape closes the list again.
@@ -60,21 +35,6 @@ speed_list_height() {
     xwininfo -id "$popup" | sed -n 's/.*Height: *//p'
     xdotool key Escape
     pointer_away
-}
-
-milliseconds() {
-    date +%s%3N
-}
-
-area_of_box() {
-    echo "17x17+$(($1 - 8))+$(($2 - 8))"
-}
-
-tick_box() {
-    local box
-    box=$(area_of_box "$@")
-    click "$@"
-    wait_until "the tick in the box at $1, $2" differs initial "$box"
 }
 
 # Presses 初期画面 and expects the blackboard, the graph paper and the distance box of the
@@ -92,18 +52,7 @@ initial_screen() {
     wait_until "the first paint" is_colour window 5 430 "$olive"
     wait_until_still
     keep_look initial
-    expect_colour kokuban 200 150 "$green" "the blackboard"
-    expect_colour kokuban 75 150 "$white" "side BA of the rectangle"
-    expect_colour kokuban 225 50 "$white" "side AD of the rectangle"
-    expect_colour kokuban 75 250 "$red" "the marker at B"
-    expect_none "$kokuban_area" "$blue" "no shading"
-    expect_none "$kokuban_area" "$pink" "the height line out of sight"
-    expect_colour gamen 360 20 "$paper" "the graph paper"
-    expect_colour gamen 69 100 "$green" "the vertical grid line at x = 70"
-    expect_colour gamen 100 179 "$green" "the horizontal grid line at y = 180"
-    for colour in "$red" "$brown" "$magenta"; do
-        expect_none "$gamen_area" "$colour" "the graph trace out of sight"
-    done
+    expect_start_figure
     ok "the initial screen: rectangle, marker at B, grid, nothing shaded or traced"
 
     local icons
@@ -220,7 +169,7 @@ stop_walk() {
     wait_until "the first step of the walk" is_colour kokuban 75 225 "$red"
     click "${tomeru_at[@]}"
     pointer_away
-    wait_until "ストップ disabled again" same_area initial "$tomeru_area"
+    wait_for_buttons_back
     wait_until_still
     keep_look stopped
     sleep 1.5
@@ -246,66 +195,24 @@ typed_enter_adds_nothing() {
 }
 
 typed_speed_not_completed() {
-    local start elapsed
+    local elapsed
     type_speed 1
-    start=$(milliseconds)
-    click "${jidou_at[@]}"
-    pointer_away
-    wait_until "P at C" is_colour kokuban 375 250 "$red"
-    elapsed=$(($(milliseconds) - start))
+    time_walk_to_c
     # Completed to "10", the pauses alone would take 28 x 0.2 s.
     [ "$elapsed" -lt 4000 ] || fail "the walk at a typed 1 took $elapsed ms"
     wait_until "the buttons back after the walk" same_area initial "$tomeru_area"
     ok "\"1\" typed into the speed box walks at 20 ms a step ($elapsed ms to C)"
 }
 
-full_width_speed() {
-    local start elapsed
-    type_speed "２０"
-    click "${jidou_at[@]}"
-    pointer_away
-    wait_until "the first step of a fresh walk" at_distance 1
-    start=$(milliseconds)
-    wait_until "P at A" reached 8
-    elapsed=$(($(milliseconds) - start))
-    # Seven pauses of 400 ms; read as no number there would be none, read as 40 they take 5.6 s.
-    if [ "$elapsed" -lt 2000 ] || [ "$elapsed" -ge 4800 ]; then
-        fail "seven steps at a typed ２０ took $elapsed ms instead of 2800"
-    fi
-    click "${tomeru_at[@]}"
-    pointer_away
-    wait_until "ストップ disabled again" same_area initial "$tomeru_area"
-    ok "\"２０\" typed in full-width digits walks at 400 ms a step ($elapsed ms for seven)"
-}
-
-# The wait after the first step would last 23 days.
 stop_ends_long_wait() {
-    local start elapsed
-    type_speed 99999999
-    click "${jidou_at[@]}"
-    pointer_away
-    wait_until "the first step of a fresh walk" at_distance 1
-    start=$(milliseconds)
-    click "${tomeru_at[@]}"
-    pointer_away
-    wait_until "ストップ disabled again" same_area initial "$tomeru_area"
-    elapsed=$(($(milliseconds) - start))
+    local elapsed
+    stop_long_wait
     click "${susumu_at[@]}"
     pointer_away
     wait_until "a step by 進む" at_distance 2
     ok "ストップ ends the wait of \"99999999\" at once ($elapsed ms); 進む steps on"
     # A pick from the list replaces the typed text, for the walks that follow.
     choose_speed 1
-}
-
-# Whether P has reached a distance on BA: the marker, the path highlight or the height line
-# covers the white side up to there.
-reached() {
-    ! is_colour kokuban 75 $((250 - 25 * $1)) "$white"
-}
-
-at_distance() {
-    reached "$1" && ! reached $(($1 + 1))
 }
 
 reset_keeps_choices() {
@@ -329,25 +236,13 @@ presenter_remote() {
     pointer_away
     xdotool key ctrl+a
     xdotool type 200
-    xdotool key --delay 50 Next Next Next
-    wait_until "P at 3 by Page Down" p_on_ba_at 3
-    xdotool key Prior
-    wait_until "P back at 2 by Page Up" p_on_ba_at 2
+    page_keys_from_speed_box
     ok "Page Down three times, then Page Up, leave P at 2"
 
-    xdotool key F5
-    wait_until "the walk's first step, from B" p_on_ba_at 1
-    xdotool key --delay 50 Next Next
-    sleep 0.5
-    look
-    p_on_ba_at 1 || fail "P left distance 1 on Page Down in the walk's first pause"
+    page_down_in_walk
     ok "F5 starts a walk from B; Page Down during the walk does nothing"
 
-    xdotool key Escape
-    wait_until "ストップ disabled again" same_area initial "$tomeru_area"
-    p_on_ba_at 1 || fail "P left distance 1, where Escape stopped the walk"
-    xdotool key Next
-    wait_until "a step by Page Down after the stop" p_on_ba_at 2
+    escape_from_walk
     ok "Escape stops the walk; Page Down steps on from there"
     choose_speed 3
 }

@@ -37,7 +37,8 @@ export async function openProgram(browser, options = {}) {
 }
 
 // What a surface shows, all its canvases one over the other, as one canvas context.
-function shownPixels() {
+// Self-contained, so that a WebDriver script can carry its source too.
+export function shownPixels() {
   window.taviloShown = (name) => {
     const canvases = [...document.querySelectorAll(`[aria-label="${name}"] canvas`)];
     const [image] = canvases;

@@ -2,7 +2,7 @@
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { after, before, test } from 'node:test';
-import { pageUrl } from './page.mjs';
+import { pageUrl, shownPixels } from './page.mjs';
 
 const port = 4400 + (process.pid % 500);
 const base = `http://127.0.0.1:${port}`;
@@ -47,14 +47,8 @@ after(async () => {
 
 // The colour at a logical point of the blackboard, as "r,g,b".
 const blackboardAt = (x, y) => run(`
-  const canvases = [...document.querySelectorAll('[aria-label="黒板"] canvas')];
-  const [image] = canvases;
-  const scale = image.width / parseFloat(image.style.width);
-  const shown = document.createElement('canvas');
-  shown.width = image.width;
-  shown.height = image.height;
-  const context = shown.getContext('2d');
-  for (const canvas of canvases) context.drawImage(canvas, 0, 0);
+  (${shownPixels})();
+  const { context, scale } = window.taviloShown('黒板');
   return Array.from(context.getImageData(${x} * scale, ${y} * scale, 1, 1).data.slice(0, 3)).join();`);
 
 test('the start screen and one step in WebKit', async () => {

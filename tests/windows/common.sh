@@ -4,19 +4,11 @@
 # shellcheck shell=bash
 # shellcheck source=tests/e2e/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/common.sh"
+# shellcheck source=tests/e2e/walk.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/walk.sh"
 
 : "${WINEPREFIX:?the tests need the prefix that tools/test-windows.sh makes}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-
-red=FF0000
-white=FFFFFF
-blue=0000FF
-pink=FF80FF
-brown=C04000
-magenta=FF00FF
-green=008000
-olive=808000
-paper=FFFFC0
 
 # Starts an exe under Wine and sets program_pid and window, its top-level X window. Wine's
 # launcher (start.exe) waits for the program and ends with its exit status; the window belongs to
@@ -57,31 +49,4 @@ start_and_look() {
     pointer_away
     wait_until "the first paint" is_colour window 5 430 "$olive"
     wait_until_still
-}
-
-# Whether P has reached a distance on BA: the marker, the path highlight or the height line
-# covers the white side up to there.
-reached() {
-    ! is_colour kokuban 75 $((250 - 25 * $1)) "$white"
-}
-
-at_distance() {
-    reached "$1" && ! reached $(($1 + 1))
-}
-
-milliseconds() {
-    date +%s%3N
-}
-
-# Types into the speed box as a person does: a click into its edit field gives it the focus,
-# Ctrl+A selects its text, and the keys replace it.
-type_speed() {
-    click "${combo1_edit_at[@]}"
-    xdotool key ctrl+a
-    xdotool type --delay 50 "$1"
-    pointer_away
-}
-
-wait_for_buttons_back() {
-    wait_until "ストップ disabled again" same_area initial "$tomeru_area"
 }

@@ -11,18 +11,7 @@ keep_folder=$(dirname "$exe")/test-screenshots
 
 initial_screen() {
     keep_look initial
-    expect_colour kokuban 200 150 "$green" "the blackboard"
-    expect_colour kokuban 75 150 "$white" "side BA of the rectangle"
-    expect_colour kokuban 225 50 "$white" "side AD of the rectangle"
-    expect_colour kokuban 75 250 "$red" "the marker at B"
-    expect_none "$kokuban_area" "$blue" "no shading"
-    expect_none "$kokuban_area" "$pink" "the height line out of sight"
-    expect_colour gamen 360 20 "$paper" "the graph paper"
-    expect_colour gamen 69 100 "$green" "the vertical grid line at x = 70"
-    expect_colour gamen 100 179 "$green" "the horizontal grid line at y = 180"
-    for colour in "$red" "$brown" "$magenta"; do
-        expect_none "$gamen_area" "$colour" "the graph trace out of sight"
-    done
+    expect_start_figure
     expect_colour window 5 430 "$olive" "the window's olive"
     expect_colour window 10 44 0000FF "the blue behind 関数の利用"
     expect_colour window 230 40 FFC0C0 "the face of 初期画面"
@@ -99,12 +88,6 @@ steps_and_graph() {
     ok "28 steps back to 0: the figure as at the start, the graph traced back"
 }
 
-tick_box() {
-    local box="17x17+$(($1 - 8))+$(($2 - 8))"
-    click "$@"
-    wait_until "the tick in the box at $1, $2" differs initial "$box"
-}
-
 three_boxes() {
     tick_box "${check1_at[@]}"
     tick_box "${check3_at[@]}"
@@ -121,9 +104,9 @@ three_boxes() {
     wait_until "the reset" same_area initial "$gamen_area"
 }
 
-# The list's popup is a window of its own; its five items share its height.
+# The list's popup is a window of its own.
 choose_speed() {
-    local item=$1 popup='' info top height root
+    local popup='' root
     root=$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
     click "${combo1_arrow_at[@]}"
     for _ in $(seq 50); do
@@ -133,12 +116,7 @@ choose_speed() {
         sleep 0.1
     done
     [ -n "$popup" ] || fail "the speed list did not open"
-    info=$(xwininfo -id "$popup")
-    top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-    height=$(sed -n 's/.*Height: *//p' <<<"$info")
-    xdotool mousemove "$((client_x + combo1_arrow_at[0] - 16))" \
-        "$((top + height * (2 * item + 1) / 10))" click 1
-    pointer_away
+    choose_in_speed_list "$1"
 }
 
 stop_walk_at_40() {
@@ -158,51 +136,19 @@ stop_walk_at_40() {
 }
 
 typed_one() {
-    local start elapsed
+    local elapsed
     type_speed 1
     xdotool key Return
-    start=$(milliseconds)
-    click "${jidou_at[@]}"
-    pointer_away
-    wait_until "P at C" is_colour kokuban 375 250 "$red"
-    elapsed=$(($(milliseconds) - start))
+    time_walk_to_c
     # Completed to "10", the pauses alone would take 28 x 0.2 s.
     [ "$elapsed" -lt 4500 ] || fail "the walk at a typed 1 took $elapsed ms"
     wait_for_buttons_back
     ok "\"1\" and Enter typed into the speed box walk at 20 ms a step ($elapsed ms to C)"
 }
 
-typed_full_width_twenty() {
-    local start elapsed
-    type_speed "２０"
-    click "${jidou_at[@]}"
-    pointer_away
-    wait_until "the first step of a fresh walk" at_distance 1
-    start=$(milliseconds)
-    wait_until "P at A" reached 8
-    elapsed=$(($(milliseconds) - start))
-    # Seven pauses of 400 ms; read as no number there would be none, read as 40 they take 5.6 s.
-    if [ "$elapsed" -lt 2000 ] || [ "$elapsed" -ge 4800 ]; then
-        fail "seven steps at a typed ２０ took $elapsed ms instead of 2800"
-    fi
-    click "${tomeru_at[@]}"
-    pointer_away
-    wait_for_buttons_back
-    ok "\"２０\" typed in full-width digits walks at 400 ms a step ($elapsed ms for seven)"
-}
-
-# The wait after the first step would last 23 days.
 stop_ends_long_wait() {
-    local start elapsed
-    type_speed 99999999
-    click "${jidou_at[@]}"
-    pointer_away
-    wait_until "the first step of a fresh walk" at_distance 1
-    start=$(milliseconds)
-    click "${tomeru_at[@]}"
-    pointer_away
-    wait_for_buttons_back
-    elapsed=$(($(milliseconds) - start))
+    local elapsed
+    stop_long_wait
     ok "ストップ ends the wait of \"99999999\" at once ($elapsed ms)"
 }
 
@@ -218,21 +164,9 @@ presenter_keys() {
     click "${syokigamen_at[@]}"
     wait_until "the reset" at_distance 0
     type_speed 200
-    xdotool key --delay 50 Next Next Next
-    wait_until "P at 3 by Page Down" p_on_ba_at 3
-    xdotool key Prior
-    wait_until "P back at 2 by Page Up" p_on_ba_at 2
-    xdotool key F5
-    wait_until "the walk's first step, from B" p_on_ba_at 1
-    xdotool key --delay 50 Next Next
-    sleep 0.5
-    look
-    p_on_ba_at 1 || fail "P left distance 1 on Page Down in the walk's first pause"
-    xdotool key Escape
-    wait_for_buttons_back
-    p_on_ba_at 1 || fail "P left distance 1, where Escape stopped the walk"
-    xdotool key Next
-    wait_until "a step by Page Down after the stop" p_on_ba_at 2
+    page_keys_from_speed_box
+    page_down_in_walk
+    escape_from_walk
     ok "Page Down, Page Up, F5 and Escape from the speed box; Page Down does nothing in a walk"
 }
 
@@ -253,7 +187,7 @@ steps_and_graph
 three_boxes
 stop_walk_at_40
 typed_one
-typed_full_width_twenty
+full_width_speed
 stop_ends_long_wait
 presenter_keys
 end_button_during_walk

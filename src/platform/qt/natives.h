@@ -30,7 +30,6 @@ struct Window::Native
 
     std::unique_ptr<FormWidget> widget;
     std::unique_ptr<KeyPreviewFilter> keyFilter;
-    std::vector<Control *> tabOrder;
 };
 
 struct SurfacePainter::Native

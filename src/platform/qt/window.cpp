@@ -58,19 +58,10 @@ void Window::setFont(const Font &font)
     m_native->widget->setFont(qtFont(font));
 }
 
-void Window::setTabOrder(const std::vector<Control *> &order)
+void Window::applyTabOrder(const std::vector<Control *> &order)
 {
-    m_native->tabOrder = order;
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(&nativeWidget(*order[i - 1]), &nativeWidget(*order[i]));
-}
-
-Control *Window::focusedControl() const
-{
-    for (Control *control : m_native->tabOrder)
-        if (control->hasFocus())
-            return control;
-    return nullptr;
 }
 
 void Window::show()

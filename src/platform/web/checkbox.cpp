@@ -1,5 +1,6 @@
 #include "platform/checkbox.h"
 
+#include "platform/checkboxclick.h"
 #include "platform/web/natives.h"
 
 CheckBox::CheckBox(Window &) : Control(std::make_unique<Native>(ElementKind::CheckBox)) {}
@@ -20,11 +21,7 @@ void CheckBox::setValue(int value)
 
 void CheckBox::click()
 {
-    if (!isEnabled())
-        return;
-    setValue(value() == 1 ? 0 : 1);
-    if (native().onClick)
-        native().onClick();
+    clickCheckBox(*this, native().onClick);
 }
 
 void CheckBox::setOnClick(std::function<void()> onClick)

@@ -40,7 +40,6 @@ struct Window::Native
     std::u16string caption;
     Size clientSize{865, 437};
     Color backColor{240, 240, 240};
-    std::vector<Control *> tabOrder;
 };
 
 // Paints a surface's controls over a copy of its image, at device pixels.

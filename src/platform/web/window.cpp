@@ -47,19 +47,10 @@ void Window::setFont(const Font &font)
     window_set_font(font.face == Font::Face::Gothic, font.pixelSize, font.bold);
 }
 
-void Window::setTabOrder(const std::vector<Control *> &order)
+void Window::applyTabOrder(const std::vector<Control *> &order)
 {
-    m_native->tabOrder = order;
     for (std::size_t i = 0; i < order.size(); ++i)
         control_set_tab_index(elementOf(*order[i]), int(i + 1));
-}
-
-Control *Window::focusedControl() const
-{
-    for (Control *control : m_native->tabOrder)
-        if (control->hasFocus())
-            return control;
-    return nullptr;
 }
 
 void Window::show()

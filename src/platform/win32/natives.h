@@ -56,7 +56,6 @@ struct Window::Native
     Color backColor{240, 240, 240};
     Font font = defaultUiFont();
     std::vector<Control::Native *> controls;
-    std::vector<Control *> tabOrder;
     std::function<bool(const KeyPress &)> keyPreview;
     std::function<void()> onClose;
     // The child that had the focus when the window was last deactivated.

@@ -81,23 +81,14 @@ void Window::setFont(const Font &font)
 }
 
 // The dialog keys follow the order of the child windows, so the tab order is their order.
-void Window::setTabOrder(const std::vector<Control *> &order)
+void Window::applyTabOrder(const std::vector<Control *> &order)
 {
-    m_native->tabOrder = order;
     HWND previous = HWND_TOP;
     for (Control *control : order) {
         const HWND hwnd = control->native().hwnd;
         SetWindowPos(hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = hwnd;
     }
-}
-
-Control *Window::focusedControl() const
-{
-    for (Control *control : m_native->tabOrder)
-        if (control->hasFocus())
-            return control;
-    return nullptr;
 }
 
 void Window::show()
