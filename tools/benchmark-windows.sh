@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 source tools/wineprefix.sh
+need_i386_architecture
 need_packages "${windows_test_packages[@]}"
 exes=$(bash tools/windows.sh | tail -n 2)
 exe64=$(sed -n 1p <<<"$exes")

@@ -9,8 +9,24 @@ need_packages() {
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     echo "Installing ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+    # A mirror caught in the middle of a sync serves an index of the wrong size for a while, and
+    # what only that index lists cannot be found until it is fetched again.
+    local attempt
+    for attempt in 1 2 3 4; do
+        "${sudo[@]}" apt-get update -qq &&
+            DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" \
+                >/dev/null && return 0
+        [ "$attempt" -lt 4 ] || return 1
+        sleep 30
+    done
+}
+
+# wine32 is a package of the i386 architecture, which apt must be told of first.
+need_i386_architecture() {
+    dpkg --print-foreign-architectures | grep -qx i386 && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" dpkg --add-architecture i386
 }
 
 build_packages=(cmake g++ make qt6-base-dev fonts-ipafont-gothic)

@@ -5,12 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 source tools/wineprefix.sh
-# wine32 is a package of the i386 architecture.
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" dpkg --add-architecture i386
-fi
+need_i386_architecture
 need_packages "${windows_test_packages[@]}"
 exes=$(bash tools/windows.sh | tail -n 2)
 exe64=$(sed -n 1p <<<"$exes")
