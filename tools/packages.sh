@@ -13,9 +13,9 @@ need_packages() {
     # what only that index lists cannot be found until it is fetched again.
     local attempt
     for attempt in 1 2 3 4; do
-        "${sudo[@]}" apt-get update -qq &&
-            DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" \
-                >/dev/null && return 0
+        "${sudo[@]}" apt-get update -qq || true
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" \
+            >/dev/null && return 0
         [ "$attempt" -lt 4 ] || return 1
         sleep 30
     done
@@ -47,9 +47,11 @@ test_packages=(xvfb x11-utils xdotool imagemagick openbox binutils-mingw-w64-x86
 # model) with their binutils and tools.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 mingw-w64-tools)
-# Its tests: Wine for 64-bit and 32-bit programs, and the real-window tests' display and tools.
-windows_test_packages=("${windows_packages[@]}" wine wine64 wine32:i386 fonts-ipafont-gothic xvfb
-    x11-utils xdotool imagemagick)
+# Its tests: Wine for 64-bit programs and the real-window tests' display and tools; Wine's 32-bit
+# side as well, where the archive can give it.
+windows_test_packages=("${windows_packages[@]}" wine wine64 fonts-ipafont-gothic xvfb x11-utils
+    xdotool imagemagick)
+wine32_packages=(wine32:i386)
 # The browser edition: Debian's Emscripten (and the acorn its optimizer loads), Node for
 # the tests' pinned playwright-core, the Chromium and WebKitGTK they drive, a virtual display for
 # WebKit, and the Japanese face the tests lay the page out in.
