@@ -134,6 +134,15 @@ void RasterPainter::fill(std::uint32_t colour)
 void RasterPainter::fillRect(const RectF &rect, std::uint32_t colour)
 {
     for (int y = firstRow(rect.top, 0); y <= lastRow(rect.bottom(), 0); ++y) {
+        // A rectangle on whole pixels, as the labels' boxes are, covers each of them whole.
+        if (rect.left == std::floor(rect.left) && rect.right() == std::floor(rect.right()) &&
+            overlap(y, rect.top, rect.bottom()) == 1) {
+            const int left = std::max(m_left, int(rect.left));
+            const int right = std::min(m_right, int(rect.right()) - 1);
+            for (int x = left; x <= right; ++x)
+                blend(x, y, colour, 255u);
+            continue;
+        }
         const double rowShare = overlap(y, rect.top, rect.bottom());
         for (int x = firstColumn(rect.left, 0); x <= lastColumn(rect.right(), 0); ++x)
             blend(x, y, colour, rowShare * overlap(x, rect.left, rect.right()));
@@ -162,18 +171,45 @@ void RasterPainter::strokeLine(PointF from, PointF to, double width, std::uint32
         if (!reachOfRow(from, to, y + 0.5, reach, left, right))
             continue;
         const double py = y + 0.5 - from.y;
-        for (int x = firstColumn(left, 0); x <= lastColumn(right, 0); ++x) {
-            const double px = x + 0.5 - from.x;
-            const double along = px * alongX + py * alongY;
-            double distance = 0;
-            if (along < 0)
-                distance = length(px, py);
-            else if (along > segmentLength)
-                distance = length(px - dx, py - dy);
-            else
-                distance = std::abs(px * alongY - py * alongX);
-            blend(x, y, colour, alphaOf(reach - distance));
+        const auto cover = [&](int first, int last) {
+            for (int x = first; x <= last; ++x) {
+                const double px = x + 0.5 - from.x;
+                const double along = px * alongX + py * alongY;
+                double distance = 0;
+                if (along < 0)
+                    distance = length(px, py);
+                else if (along > segmentLength)
+                    distance = length(px - dx, py - dy);
+                else
+                    distance = std::abs(px * alongY - py * alongX);
+                blend(x, y, colour, alphaOf(reach - distance));
+            }
+        };
+        const int first = firstColumn(left, 0);
+        const int last = lastColumn(right, 0);
+        // The run between the ends within reach - 1 across the line is covered whole. Where
+        // across is px * alongY - py * alongX and along is px * alongX + py * alongY:
+        const double core = reach - 1;
+        const double a1 = (py * alongX - core) / alongY;
+        const double a2 = (py * alongX + core) / alongY;
+        const double b1 = -py * alongY / alongX;
+        const double b2 = (segmentLength - py * alongY) / alongX;
+        const double low = std::max(std::min(a1, a2), std::min(b1, b2));
+        const double high = std::min(std::max(a1, a2), std::max(b1, b2));
+        // Clamped before the conversion: a line nearly level or upright puts the ends of the run
+        // far beyond any int.
+        const double coreLeft = std::max(double(first), std::ceil(low + from.x - 0.5));
+        const double coreRight = std::min(double(last), std::floor(high + from.x - 0.5));
+        if (core <= 0 || coreLeft > coreRight) {
+            cover(first, last);
+            continue;
         }
+        const int coreFirst = int(coreLeft);
+        const int coreLast = int(coreRight);
+        cover(first, coreFirst - 1);
+        for (int x = coreFirst; x <= coreLast; ++x)
+            blend(x, y, colour, 255u);
+        cover(coreLast + 1, last);
     }
 }
 

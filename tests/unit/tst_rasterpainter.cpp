@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -58,6 +59,28 @@ Difference compare(const Canvas &a, const Canvas &b)
     return difference;
 }
 
+// The plain definition, one pixel at a time: coverage is how far the pixel's centre lies within
+// half the width plus half a pixel of the segment.
+Canvas lineByDefinition(int width, int height, PointF from, PointF to, double lineWidth,
+                        std::uint32_t colour)
+{
+    Canvas canvas(width, height);
+    const double reach = lineWidth / 2 + 0.5;
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double px = x + 0.5 - from.x;
+            const double py = y + 0.5 - from.y;
+            const double t = std::clamp((px * dx + py * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+            const double distance = std::hypot(px - t * dx, py - t * dy);
+            const auto alpha = std::uint32_t(std::clamp(reach - distance, 0.0, 1.0) * 255 + 0.5);
+            const std::uint32_t dot = alpha << 24 | (colour & 0xffffff);
+            RasterPainter(canvas.buffer()).drawImage(&dot, {1, 1}, {x, y});
+        }
+    return canvas;
+}
+
 } // namespace
 
 class TestRasterPainter : public QObject
@@ -66,6 +89,7 @@ class TestRasterPainter : public QObject
 
 private slots:
     void blendingRoundsEveryByteExactly();
+    void linesFollowTheirDefinition();
     void wideLineHasSolidCoreThatStopsFill();
     void straightLinesMatchTheGeneralPath_data();
     void straightLinesMatchTheGeneralPath();
@@ -96,6 +120,37 @@ void TestRasterPainter::blendingRoundsEveryByteExactly()
         }
     }
     QCOMPARE(wrong, 0);
+}
+
+// Lines at any slope, length and width, against the definition: the painter skips most of the
+// pixels' distances, covering whole runs at once, and must land on the same pixels.
+void TestRasterPainter::linesFollowTheirDefinition()
+{
+    std::uint32_t seed = 12345;
+    const auto next = [&seed](int range) {
+        seed = seed * 1103515245u + 12345u;
+        return int(seed >> 16) % range;
+    };
+    for (int line = 0; line < 200; ++line) {
+        const PointF from{next(800) / 10.0, next(600) / 10.0};
+        const PointF to{next(800) / 10.0, next(600) / 10.0};
+        if (from.x == to.x || from.y == to.y)
+            continue;
+        const double width = 1 + next(8);
+        Canvas painted(80, 60);
+        RasterPainter(painted.buffer()).strokeLine(from, to, width, white);
+        const Difference difference =
+            compare(painted, lineByDefinition(80, 60, from, to, width, white));
+        if (difference.large != 0)
+            QFAIL(qPrintable(QStringLiteral("line %1: (%2, %3) to (%4, %5), %6 wide: %7 pixels off")
+                                 .arg(line)
+                                 .arg(from.x)
+                                 .arg(from.y)
+                                 .arg(to.x)
+                                 .arg(to.y)
+                                 .arg(width)
+                                 .arg(difference.large)));
+    }
 }
 
 // The blackboard's five-pixel lines bound the shading: a diagonal one must keep a core of the
