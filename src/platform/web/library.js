@@ -198,12 +198,13 @@ mergeInto(LibraryManager.library, {
     surface.tavilo_context = canvas.getContext('2d');
   },
   // The surface as the program drew it: its pixels are put straight from the program's memory.
+  // Only the rows that changed are handed over, the whole width of each.
   surface_write: function(id, pointer, left, top, width, height) {
-    var image = Page.elements[id].tavilo_canvas;
-    var length = image.width * image.height * 4;
-    var pixels = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pointer, length), image.width,
-                               image.height);
-    Page.elements[id].tavilo_context.putImageData(pixels, 0, 0, left, top, width, height);
+    var canvas = Page.elements[id].tavilo_canvas;
+    var rowBytes = canvas.width * 4;
+    var rows = new Uint8ClampedArray(HEAPU8.buffer, pointer + top * rowBytes, height * rowBytes);
+    var pixels = new ImageData(rows, canvas.width, height);
+    Page.elements[id].tavilo_context.putImageData(pixels, 0, top, left, 0, width, height);
   },
   surface_pixel_width: function(id) {
     return Page.elements[id].tavilo_canvas.width;
