@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <vector>
 
 namespace {
 constexpr std::uint32_t alphaMask = 0xff000000u;
@@ -250,23 +249,19 @@ void RasterPainter::strokeRect(const RectF &rect, double width, std::uint32_t co
     const int right = lastColumn(rect.right(), reach);
     const int leftBandEnd = std::min(right, int(std::ceil(rect.left + reach)));
     const int rightBandStart = std::max(leftBandEnd + 1, int(std::floor(rect.right() - reach)));
-    std::vector<std::uint32_t> sideAlphas;
-    for (int x = left; x <= right; ++x) {
-        const double centre = x + 0.5;
-        const double distance =
-            std::min(std::abs(centre - rect.left), std::abs(centre - rect.right()));
-        sideAlphas.push_back(alphaOf(reach - distance));
-    }
     for (int y = firstRow(rect.top, reach); y <= lastRow(rect.bottom(), reach); ++y) {
         const double centre = y + 0.5;
         const double edgeDistance =
             std::min(std::abs(centre - rect.top), std::abs(centre - rect.bottom()));
         const bool byColumn = edgeDistance >= reach && centre > rect.top && centre < rect.bottom();
         const auto cover = [&](int first, int last) {
-            for (int x = first; x <= last; ++x)
-                blend(x, y, colour,
-                      byColumn ? sideAlphas[std::size_t(x - left)]
-                               : alphaOf(reach - distanceToOutline({x + 0.5, centre}, rect)));
+            for (int x = first; x <= last; ++x) {
+                const double column = x + 0.5;
+                const double distance = byColumn ? std::min(std::abs(column - rect.left),
+                                                            std::abs(column - rect.right()))
+                                                 : distanceToOutline({column, centre}, rect);
+                blend(x, y, colour, alphaOf(reach - distance));
+            }
         };
         cover(left, leftBandEnd);
         const std::uint32_t alpha = alphaOf(reach - edgeDistance);

@@ -240,14 +240,9 @@ Rect Surface::draw(const Box &box)
 
 Rect Surface::draw(const Text &text)
 {
-    const PointF topLeft = scaled(text.topLeft, m_scale);
-    const Point whole{int(std::floor(topLeft.x)), int(std::floor(topLeft.y))};
-    const TextImages::Image &image =
-        m_texts.image(text.text, text.font, text.color, m_scale,
-                      {topLeft.x - whole.x, topLeft.y - whole.y}, TextImages::Spacing::Fitted);
-    const Point at{whole.x + image.offset.x, whole.y + image.offset.y};
-    RasterPainter(buffer()).drawImage(image.pixels.data(), {image.width, image.height}, at);
-    return {at.x, at.y, image.width, image.height};
+    RasterPainter painter(buffer());
+    return m_texts.paint(painter, text.text, text.font, text.color, m_scale,
+                         scaled(text.topLeft, m_scale), TextImages::Spacing::Fitted);
 }
 
 Rect Surface::draw(Fill &fill)

@@ -4,8 +4,6 @@
 #include "platform/web/devicepixels.h"
 #include "platform/web/natives.h"
 
-#include <cmath>
-
 void SurfacePainter::drawLine(const LineF &line, Color color, int width)
 {
     const double scale = m_native.scale;
@@ -28,11 +26,7 @@ void SurfacePainter::drawText(const RectF &box, const std::u16string &text, cons
 {
     const double scale = m_native.scale;
     const RectF area = scaled(box, scale);
-    const Point whole{int(std::floor(area.left)), int(std::floor(area.top))};
-    const TextImages::Image &image =
-        m_native.texts.image(text, font, fore, scale, {area.left - whole.x, area.top - whole.y},
-                             TextImages::Spacing::Natural);
     m_native.painter.fillRect(area, canvasWord(back));
-    m_native.painter.drawImage(image.pixels.data(), {image.width, image.height},
-                               {whole.x + image.offset.x, whole.y + image.offset.y});
+    m_native.texts.paint(m_native.painter, text, font, fore, scale, {area.left, area.top},
+                         TextImages::Spacing::Natural);
 }

@@ -49,14 +49,26 @@ const TextImages::Image &TextImages::image(const std::u16string &text, const Fon
             return known.image;
     if (m_images.size() == keptAtMost)
         m_images.clear();
-    Image drawn = draw(text, font, color, scale, phase, spacing);
+    Image drawn = drawnByThePage(text, font, color, scale, phase, spacing);
     m_images.push_back({text, font, color, scale, phase, spacing, std::move(drawn)});
     return m_images.back().image;
 }
 
 // A margin all round holds the glyphs' ink beyond their advances and line height.
-TextImages::Image TextImages::draw(const std::u16string &text, const Font &font, Color color,
-                                   double scale, PointF phase, Spacing spacing)
+Rect TextImages::paint(RasterPainter &painter, const std::u16string &text, const Font &font,
+                       Color color, double scale, PointF topLeft, Spacing spacing)
+{
+    const Point whole{int(std::floor(topLeft.x)), int(std::floor(topLeft.y))};
+    const Image &drawn =
+        image(text, font, color, scale, {topLeft.x - whole.x, topLeft.y - whole.y}, spacing);
+    const Point at{whole.x + drawn.offset.x, whole.y + drawn.offset.y};
+    painter.drawImage(drawn.pixels.data(), {drawn.width, drawn.height}, at);
+    return {at.x, at.y, drawn.width, drawn.height};
+}
+
+TextImages::Image TextImages::drawnByThePage(const std::u16string &text, const Font &font,
+                                             Color color, double scale, PointF phase,
+                                             Spacing spacing)
 {
     const std::vector<FittedCharacter> &characters = layout(text, font, spacing);
     const double width =

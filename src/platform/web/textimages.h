@@ -6,6 +6,7 @@
 #include "platform/fittedtext.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/rasterpainter.h"
 
 #include <cstdint>
 #include <string>
@@ -30,10 +31,10 @@ public:
     // Where each character stands and how wide it is, in logical pixels.
     const std::vector<FittedCharacter> &layout(const std::u16string &text, const Font &font,
                                                Spacing spacing);
-    // The text at scale device pixels to a logical one, its top-left corner phase (each 0 to 1)
-    // into a device pixel.
-    const Image &image(const std::u16string &text, const Font &font, Color color, double scale,
-                       PointF phase, Spacing spacing);
+    // Paints the text at scale device pixels to a logical one, its top-left corner at device
+    // point topLeft; gives the pixels its image covers.
+    Rect paint(RasterPainter &painter, const std::u16string &text, const Font &font, Color color,
+               double scale, PointF topLeft, Spacing spacing);
     // A change of scale makes every image anew.
     void forgetImages() { m_images.clear(); }
 
@@ -58,8 +59,11 @@ private:
         Image image;
     };
 
-    Image draw(const std::u16string &text, const Font &font, Color color, double scale,
-               PointF phase, Spacing spacing);
+    // The text with its top-left corner phase (each 0 to 1) into a device pixel.
+    const Image &image(const std::u16string &text, const Font &font, Color color, double scale,
+                       PointF phase, Spacing spacing);
+    Image drawnByThePage(const std::u16string &text, const Font &font, Color color, double scale,
+                         PointF phase, Spacing spacing);
 
     std::vector<Layout> m_layouts;
     std::vector<Kept> m_images;
