@@ -36,7 +36,6 @@ void TestErrorReport::wellFormed_data()
 
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("ASCII") << QByteArray("std::bad_alloc");
-    QTest::newRow("two bytes") << QByteArray("cm\xc2\xb2");
     QTest::newRow("three bytes") << QByteArray("実行時エラー");
     QTest::newRow("largest two-byte") << QByteArray("\xdf\xbf");
     QTest::newRow("smallest three-byte") << QByteArray("\xe0\xa0\x80");
@@ -45,7 +44,6 @@ void TestErrorReport::wellFormed_data()
     QTest::newRow("four bytes, a pair") << QByteArray("\xf0\xa0\xae\xb7");
     QTest::newRow("smallest four-byte") << QByteArray("\xf0\x90\x80\x80");
     QTest::newRow("largest code point") << QByteArray("\xf4\x8f\xbf\xbf");
-    QTest::newRow("pair between ASCII") << QByteArray("a\xf0\x9f\x98\x80z");
 }
 
 // As the toolkit decodes it.
@@ -72,13 +70,10 @@ void TestErrorReport::malformed_data()
     QTest::newRow("pair cut short, then a whole character")
         << QByteArray("\xf0\xa0\xc2\xb2") << QStringLiteral(u"\u00f0\u00a0²");
     itself("overlong two-byte /", "\xc0\xaf");
-    itself("overlong two-byte, largest", "\xc1\xbf");
     itself("overlong three-byte /", "\xe0\x80\xaf");
-    itself("overlong three-byte, largest", "\xe0\x9f\xbf");
     itself("first surrogate", "\xed\xa0\x80");
     itself("last surrogate", "\xed\xbf\xbf");
     itself("overlong four-byte /", "\xf0\x80\x80\xaf");
-    itself("overlong four-byte, largest", "\xf0\x8f\xbf\xbf");
     itself("past the last code point", "\xf4\x90\x80\x80");
     itself("lead past the last code point", "\xf5\x80\x80\x80");
     itself("never a lead", "\xff");

@@ -36,8 +36,6 @@ void TestFittedText::codePoints_data()
     QTest::newRow("empty") << QString() << QList<uint>{};
     QTest::newRow("one unit each") << QStringLiteral(u"８c") << QList<uint>{0xff18, 'c'};
     QTest::newRow("pair") << QStringLiteral(u"\U00020BB7") << QList<uint>{0x20bb7};
-    QTest::newRow("first pair") << QStringLiteral(u"\U00010000") << QList<uint>{0x10000};
-    QTest::newRow("last pair") << QStringLiteral(u"\U0010FFFF") << QList<uint>{0x10ffff};
     QTest::newRow("pair between units")
         << QStringLiteral(u"2\U0001F600m") << QList<uint>{'2', 0x1f600, 'm'};
     QTest::newRow("lone high at the end") << QString(QChar(0xd842)) << QList<uint>{0xd842};
@@ -65,20 +63,13 @@ void TestFittedText::layoutAdvance_data()
     QTest::addColumn<double>("advance");
 
     QTest::newRow("0") << uint('0') << 6.0;
-    QTest::newRow("9") << uint('9') << 6.0;
     QTest::newRow("/ before the digits") << uint('/') << 0.0;
     QTest::newRow(": after the digits") << uint(':') << 0.0;
     QTest::newRow("full-width 0") << uint(u'０') << 8.0;
-    QTest::newRow("full-width 9") << uint(u'９') << 8.0;
     QTest::newRow("full-width / before them") << uint(u'／') << 0.0;
     QTest::newRow("full-width : after them") << uint(u'：') << 0.0;
-    QTest::newRow("blank") << uint(' ') << 4.0;
     QTest::newRow("ideographic space") << uint(0x3000) << 8.0;
     QTest::newRow("no-break space") << uint(0xa0) << 0.0;
-    QTest::newRow("C") << uint('C') << 0.0;
-    QTest::newRow("M") << uint('M') << 0.0;
-    QTest::newRow("superscript two") << uint(u'²') << 0.0;
-    QTest::newRow("full-width parenthesis") << uint(u'（') << 0.0;
     QTest::newRow("digit 6 beyond the basic plane") << uint(0x10036) << 0.0;
 }
 
