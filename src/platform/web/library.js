@@ -197,14 +197,21 @@ mergeInto(LibraryManager.library, {
     canvas.style.height = height + 'px';
     surface.tavilo_context = canvas.getContext('2d');
   },
-  // The surface as the program drew it: its pixels are put straight from the program's memory.
-  // Only the rows that changed are handed over, the whole width of each.
+  // The surface as the program drew it: its pixels are put straight from the program's memory,
+  // only the part that changed. The image over that memory is made again only when the memory or
+  // the canvas moved.
   surface_write: function(id, pointer, left, top, width, height) {
-    var canvas = Page.elements[id].tavilo_canvas;
-    var rowBytes = canvas.width * 4;
-    var rows = new Uint8ClampedArray(HEAPU8.buffer, pointer + top * rowBytes, height * rowBytes);
-    var pixels = new ImageData(rows, canvas.width, height);
-    Page.elements[id].tavilo_context.putImageData(pixels, 0, top, left, 0, width, height);
+    var surface = Page.elements[id];
+    var canvas = surface.tavilo_canvas;
+    var image = surface.tavilo_image;
+    if (!image || image.data.buffer !== HEAPU8.buffer || surface.tavilo_pixels !== pointer ||
+        image.width !== canvas.width || image.height !== canvas.height) {
+      var bytes = new Uint8ClampedArray(HEAPU8.buffer, pointer, canvas.width * canvas.height * 4);
+      image = new ImageData(bytes, canvas.width, canvas.height);
+      surface.tavilo_image = image;
+      surface.tavilo_pixels = pointer;
+    }
+    surface.tavilo_context.putImageData(image, 0, 0, left, top, width, height);
   },
   surface_pixel_width: function(id) {
     return Page.elements[id].tavilo_canvas.width;

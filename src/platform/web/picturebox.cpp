@@ -55,11 +55,7 @@ void PictureBox::drawBox(const RectF &box, bool filled)
 
 SizeF PictureBox::drawText(const std::u16string &text)
 {
-    const Font font = this->font();
-    const double width = surfaceOf(*this).text({m_currentX, m_currentY}, text, font, m_foreColor);
-    const int lineHeight =
-        text_line_height(font.face == Font::Face::Gothic, font.pixelSize, font.bold);
-    return {width, double(lineHeight)};
+    return surfaceOf(*this).text({m_currentX, m_currentY}, text, font(), m_foreColor);
 }
 
 bool PictureBox::fillRegion(Point seed, Color border)

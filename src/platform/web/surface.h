@@ -33,8 +33,8 @@ public:
     void clear(Color background);
     void line(PointF from, PointF to, Color color, int width);
     void box(const RectF &box, Color pen, int width, bool filled, Color fill);
-    // Gives the width the text took.
-    double text(PointF topLeft, const std::u16string &text, const Font &font, Color color);
+    // Gives the width the text took and its line's height.
+    SizeF text(PointF topLeft, const std::u16string &text, const Font &font, Color color);
     bool fill(Point seed, Color border, Color fill);
 
     Color pixel(Point position);

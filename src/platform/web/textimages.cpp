@@ -40,6 +40,16 @@ const std::vector<FittedCharacter> &TextImages::layout(const std::u16string &tex
     return m_layouts.back().characters;
 }
 
+int TextImages::lineHeight(const Font &font)
+{
+    for (const LineHeight &known : m_lineHeights)
+        if (known.font == font)
+            return known.height;
+    const int height = text_line_height(gothicOf(font), font.pixelSize, font.bold);
+    m_lineHeights.push_back({font, height});
+    return height;
+}
+
 const TextImages::Image &TextImages::image(const std::u16string &text, const Font &font,
                                            Color color, double scale, PointF phase, Spacing spacing)
 {
@@ -73,7 +83,7 @@ TextImages::Image TextImages::drawnByThePage(const std::u16string &text, const F
     const std::vector<FittedCharacter> &characters = layout(text, font, spacing);
     const double width =
         characters.empty() ? 0 : characters.back().left + characters.back().advance;
-    const int lineHeight = text_line_height(gothicOf(font), font.pixelSize, font.bold);
+    const int lineHeight = this->lineHeight(font);
     const int margin = int(std::ceil(font.pixelSize * scale / 4)) + 1;
     Image image;
     image.offset = {-margin, -margin};

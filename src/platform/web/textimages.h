@@ -31,6 +31,7 @@ public:
     // Where each character stands and how wide it is, in logical pixels.
     const std::vector<FittedCharacter> &layout(const std::u16string &text, const Font &font,
                                                Spacing spacing);
+    int lineHeight(const Font &font);
     // Paints the text at scale device pixels to a logical one, its top-left corner at device
     // point topLeft; gives the pixels its image covers.
     Rect paint(RasterPainter &painter, const std::u16string &text, const Font &font, Color color,
@@ -65,6 +66,14 @@ private:
     Image drawnByThePage(const std::u16string &text, const Font &font, Color color, double scale,
                          PointF phase, Spacing spacing);
 
+    struct LineHeight
+    {
+        Font font;
+        int height;
+    };
+
     std::vector<Layout> m_layouts;
+    // Asking the page costs more than printing a kept text.
+    std::vector<LineHeight> m_lineHeights;
     std::vector<Kept> m_images;
 };
