@@ -41,22 +41,17 @@ double overlap(int cell, double from, double to)
     return std::max(0.0, std::min(to, cell + 1.0) - std::max(from, double(cell)));
 }
 
-// The x range of the part of a segment within reach of a row's centre line, if any.
-bool reachOfRow(PointF from, PointF to, double rowCentre, double reach, double &left, double &right)
+// The x range of the part of a slanting segment within reach of a row's centre line, if any;
+// overDy is one over the segment's rise.
+bool reachOfRow(PointF from, PointF to, double overDy, double rowCentre, double reach, double &left,
+                double &right)
 {
-    double first = 0;
-    double last = 1;
-    if (from.y == to.y) {
-        if (std::abs(from.y - rowCentre) > reach)
-            return false;
-    } else {
-        const double a = (rowCentre - reach - from.y) / (to.y - from.y);
-        const double b = (rowCentre + reach - from.y) / (to.y - from.y);
-        first = std::max(0.0, std::min(a, b));
-        last = std::min(1.0, std::max(a, b));
-        if (first > last)
-            return false;
-    }
+    const double a = (rowCentre - reach - from.y) * overDy;
+    const double b = (rowCentre + reach - from.y) * overDy;
+    const double first = std::max(0.0, std::min(a, b));
+    const double last = std::min(1.0, std::max(a, b));
+    if (first > last)
+        return false;
     const double x1 = from.x + first * (to.x - from.x);
     const double x2 = from.x + last * (to.x - from.x);
     left = std::min(x1, x2) - reach;
@@ -149,7 +144,8 @@ void RasterPainter::fillRect(const RectF &rect, std::uint32_t colour)
 }
 
 // Along the segment a pixel's distance is the length of its offset across the line, which needs
-// no square root; only beyond the ends is it the distance to the end.
+// no square root; only beyond the ends is it the distance to the end. A row needs no division and
+// visits only the pixels within reach across the line: a step draws long five-pixel lines.
 void RasterPainter::strokeLine(PointF from, PointF to, double width, std::uint32_t colour)
 {
     const double reach = width / 2 + 0.5;
@@ -160,16 +156,20 @@ void RasterPainter::strokeLine(PointF from, PointF to, double width, std::uint32
     const double dx = to.x - from.x;
     const double dy = to.y - from.y;
     const double segmentLength = length(dx, dy);
-    const double inverse = segmentLength > 0 ? 1 / segmentLength : 0;
-    const double alongX = dx * inverse;
-    const double alongY = dy * inverse;
+    const double alongX = dx / segmentLength;
+    const double alongY = dy / segmentLength;
+    const double overAlongX = 1 / alongX;
+    const double overAlongY = 1 / alongY;
+    const double overDy = 1 / dy;
+    const double core = reach - 1;
     for (int y = firstRow(std::min(from.y, to.y), reach);
          y <= lastRow(std::max(from.y, to.y), reach); ++y) {
         double left = 0;
         double right = 0;
-        if (!reachOfRow(from, to, y + 0.5, reach, left, right))
+        if (!reachOfRow(from, to, overDy, y + 0.5, reach, left, right))
             continue;
         const double py = y + 0.5 - from.y;
+        // Across is px * alongY - py * alongX and along is px * alongX + py * alongY.
         const auto cover = [&](int first, int last) {
             for (int x = first; x <= last; ++x) {
                 const double px = x + 0.5 - from.x;
@@ -184,15 +184,16 @@ void RasterPainter::strokeLine(PointF from, PointF to, double width, std::uint32
                 blend(x, y, colour, alphaOf(reach - distance));
             }
         };
-        const int first = firstColumn(left, 0);
-        const int last = lastColumn(right, 0);
-        // The run between the ends within reach - 1 across the line is covered whole. Where
-        // across is px * alongY - py * alongX and along is px * alongX + py * alongY:
-        const double core = reach - 1;
-        const double a1 = (py * alongX - core) / alongY;
-        const double a2 = (py * alongX + core) / alongY;
-        const double b1 = -py * alongY / alongX;
-        const double b2 = (segmentLength - py * alongY) / alongX;
+        // No pixel lies farther than reach across the line and is covered at all.
+        const double band1 = (py * alongX - reach) * overAlongY;
+        const double band2 = (py * alongX + reach) * overAlongY;
+        const int first = firstColumn(std::max(left, std::min(band1, band2) + from.x), 1);
+        const int last = lastColumn(std::min(right, std::max(band1, band2) + from.x), 1);
+        // The run between the ends within reach - 1 across the line is covered whole.
+        const double a1 = (py * alongX - core) * overAlongY;
+        const double a2 = (py * alongX + core) * overAlongY;
+        const double b1 = -py * alongY * overAlongX;
+        const double b2 = (segmentLength - py * alongY) * overAlongX;
         const double low = std::max(std::min(a1, a2), std::min(b1, b2));
         const double high = std::min(std::max(a1, a2), std::max(b1, b2));
         // Clamped before the conversion: a line nearly level or upright puts the ends of the run
@@ -206,8 +207,9 @@ void RasterPainter::strokeLine(PointF from, PointF to, double width, std::uint32
         const int coreFirst = int(coreLeft);
         const int coreLast = int(coreRight);
         cover(first, coreFirst - 1);
-        for (int x = coreFirst; x <= coreLast; ++x)
-            blend(x, y, colour, 255u);
+        std::uint32_t *run = &pixelAt(coreFirst, y);
+        for (int x = coreFirst; x <= coreLast; ++x, ++run)
+            *run = (*run & alphaMask) | (colour & ~alphaMask);
         cover(coreLast + 1, last);
     }
 }
@@ -278,14 +280,16 @@ void RasterPainter::drawEllipse(PointF centre, double radiusX, double radiusY, s
                                 std::uint32_t border, double borderWidth)
 {
     const double reach = borderWidth / 2 + 0.5;
+    const double overX = 1 / radiusX;
+    const double overY = 1 / radiusY;
     for (int y = firstRow(centre.y - radiusY, reach); y <= lastRow(centre.y + radiusY, reach);
          ++y) {
+        const double qy = (y + 0.5 - centre.y) * overY;
         for (int x = firstColumn(centre.x - radiusX, reach);
              x <= lastColumn(centre.x + radiusX, reach); ++x) {
-            const double qx = (x + 0.5 - centre.x) / radiusX;
-            const double qy = (y + 0.5 - centre.y) / radiusY;
+            const double qx = (x + 0.5 - centre.x) * overX;
             const double radius = length(qx, qy);
-            const double gradient = radius > 0 ? length(qx / radiusX, qy / radiusY) / radius : 0;
+            const double gradient = radius > 0 ? length(qx * overX, qy * overY) / radius : 0;
             const double distance =
                 gradient > 0 ? (radius - 1) / gradient : -std::min(radiusX, radiusY);
             blend(x, y, fill, alphaOf(0.5 - distance));
