@@ -258,6 +258,16 @@ describe('size and scale', () => {
       assert.deepEqual(await colorAt(page, '黒板', 75, 250), red);
     }));
 
+  test('a window enlarged mid-lesson draws at its new size and steps on', () => withProgram({}, async (page) => {
+    await press(page, '進む', 4);
+    await page.setViewportSize({ width: 1730, height: 874 });
+    await page.waitForFunction(() => document.querySelector('[aria-label="黒板"] canvas').width === 2 * 429);
+    await press(page, '進む', 1);
+    assert.deepEqual(await colorAt(page, '黒板', 75, 125), red, 'the marker at 5 cm');
+    assert.deepEqual(await colorAt(page, '黒板', 75, 150), white, 'side BA where it was');
+    assert.deepEqual(await colorAt(page, '黒板', 120, 240), blue, 'triangle PBC shaded');
+  }));
+
   test('a portrait tablet fits the width, and a tap is a click', () =>
     withProgram({ viewport: { width: 600, height: 900 }, hasTouch: true, isMobile: true }, async (page) => {
       const box = await page.locator('#tavilo-window').boundingBox();
