@@ -8,6 +8,22 @@
 namespace {
 constexpr std::uint32_t alphaMask = 0xff000000u;
 
+// Two colour bytes at a time, each sum over 255 rounded without a division; the pixel's alpha
+// byte stays.
+void blendPixel(std::uint32_t &pixel, std::uint32_t colour, std::uint32_t alpha)
+{
+    if (alpha >= 255) {
+        pixel = (pixel & alphaMask) | (colour & ~alphaMask);
+        return;
+    }
+    const std::uint32_t inverse = 255 - alpha;
+    std::uint32_t outer = (colour & 0xff00ffu) * alpha + (pixel & 0xff00ffu) * inverse + 0x800080u;
+    outer = ((outer + (outer >> 8 & 0xff00ffu)) >> 8) & 0xff00ffu;
+    std::uint32_t middle = (colour & 0xff00u) * alpha + (pixel & 0xff00u) * inverse + 0x8000u;
+    middle = ((middle + (middle >> 8 & 0xff00u)) >> 8) & 0xff00u;
+    pixel = (pixel & alphaMask) | outer | middle;
+}
+
 double clampedCoverage(double coverage)
 {
     return std::clamp(coverage, 0.0, 1.0);
@@ -80,23 +96,29 @@ void RasterPainter::blend(int x, int y, std::uint32_t colour, double coverage) c
     blend(x, y, colour, alphaOf(coverage));
 }
 
-// Two colour bytes at a time, each sum over 255 rounded without a division; the buffer's alpha
-// byte stays.
 void RasterPainter::blend(int x, int y, std::uint32_t colour, std::uint32_t alpha) const
 {
-    if (alpha == 0)
+    if (alpha != 0)
+        blendPixel(pixelAt(x, y), colour, alpha);
+}
+
+// A run of pixels at one coverage, step words apart: along a row or down a column.
+void RasterPainter::blendRun(int x, int y, std::ptrdiff_t step, int count, std::uint32_t colour,
+                             std::uint32_t alpha) const
+{
+    if (alpha == 0 || count <= 0)
         return;
-    std::uint32_t &pixel = pixelAt(x, y);
+    std::uint32_t *const first = &pixelAt(x, y);
     if (alpha >= 255) {
-        pixel = (pixel & alphaMask) | (colour & ~alphaMask);
+        const std::uint32_t rgb = colour & ~alphaMask;
+        for (int i = 0; i < count; ++i) {
+            std::uint32_t &pixel = first[i * step];
+            pixel = (pixel & alphaMask) | rgb;
+        }
         return;
     }
-    const std::uint32_t inverse = 255 - alpha;
-    std::uint32_t outer = (colour & 0xff00ffu) * alpha + (pixel & 0xff00ffu) * inverse + 0x800080u;
-    outer = ((outer + (outer >> 8 & 0xff00ffu)) >> 8) & 0xff00ffu;
-    std::uint32_t middle = (colour & 0xff00u) * alpha + (pixel & 0xff00u) * inverse + 0x8000u;
-    middle = ((middle + (middle >> 8 & 0xff00u)) >> 8) & 0xff00u;
-    pixel = (pixel & alphaMask) | outer | middle;
+    for (int i = 0; i < count; ++i)
+        blendPixel(first[i * step], colour, alpha);
 }
 
 int RasterPainter::firstRow(double top, double reach) const
@@ -133,8 +155,7 @@ void RasterPainter::fillRect(const RectF &rect, std::uint32_t colour)
             overlap(y, rect.top, rect.bottom()) == 1) {
             const int left = std::max(m_left, int(rect.left));
             const int right = std::min(m_right, int(rect.right()) - 1);
-            for (int x = left; x <= right; ++x)
-                blend(x, y, colour, 255u);
+            blendRun(left, y, 1, right - left + 1, colour, 255u);
             continue;
         }
         const double rowShare = overlap(y, rect.top, rect.bottom());
@@ -187,8 +208,8 @@ void RasterPainter::strokeLine(PointF from, PointF to, double width, std::uint32
         // No pixel lies farther than reach across the line and is covered at all.
         const double band1 = (py * alongX - reach) * overAlongY;
         const double band2 = (py * alongX + reach) * overAlongY;
-        const int first = firstColumn(std::max(left, std::min(band1, band2) + from.x), 1);
-        const int last = lastColumn(std::min(right, std::max(band1, band2) + from.x), 1);
+        const int first = firstColumn(std::max(left, std::min(band1, band2) + from.x - 0.5), 0);
+        const int last = lastColumn(std::min(right, std::max(band1, band2) + from.x - 0.5), 0);
         // The run between the ends within reach - 1 across the line is covered whole.
         const double a1 = (py * alongX - core) * overAlongY;
         const double a2 = (py * alongX + core) * overAlongY;
@@ -207,15 +228,14 @@ void RasterPainter::strokeLine(PointF from, PointF to, double width, std::uint32
         const int coreFirst = int(coreLeft);
         const int coreLast = int(coreRight);
         cover(first, coreFirst - 1);
-        std::uint32_t *run = &pixelAt(coreFirst, y);
-        for (int x = coreFirst; x <= coreLast; ++x, ++run)
-            *run = (*run & alphaMask) | (colour & ~alphaMask);
+        blendRun(coreFirst, y, 1, coreLast - coreFirst + 1, colour, 255u);
         cover(coreLast + 1, last);
     }
 }
 
 // A level or upright line: between its ends a pixel's coverage depends only on how far it lies
-// across the line, the same for every pixel in the line's direction.
+// across the line, the same for every pixel in the line's direction; only the caps beyond the ends
+// are worked out a pixel at a time. A row across that the middle misses, the caps miss too.
 void RasterPainter::strokeStraight(PointF from, PointF to, double reach, std::uint32_t colour)
 {
     const bool level = from.y == to.y;
@@ -226,19 +246,34 @@ void RasterPainter::strokeStraight(PointF from, PointF to, double reach, std::ui
     const int lastAcross = level ? lastRow(across, reach) : lastColumn(across, reach);
     const int firstAlong = level ? firstColumn(start, reach) : firstRow(start, reach);
     const int lastAlong = level ? lastColumn(end, reach) : lastRow(end, reach);
+    // The pixels whose centres lie between the ends, clamped before the conversion.
+    const int middleFirst =
+        int(std::clamp(std::ceil(start - 0.5), double(firstAlong), double(lastAlong) + 1));
+    const int middleLast =
+        int(std::clamp(std::floor(end - 0.5), double(firstAlong) - 1, double(lastAlong)));
     for (int a = firstAcross; a <= lastAcross; ++a) {
         const double offset = a + 0.5 - across;
         const std::uint32_t between = alphaOf(reach - std::abs(offset));
-        for (int b = firstAlong; b <= lastAlong; ++b) {
-            const double centre = b + 0.5;
-            const double beyond = centre < start ? start - centre : centre - end;
-            const std::uint32_t alpha =
-                beyond > 0 ? alphaOf(reach - length(beyond, offset)) : between;
-            if (level)
-                blend(b, a, colour, alpha);
-            else
-                blend(a, b, colour, alpha);
-        }
+        if (between == 0)
+            continue;
+        const auto cap = [&](int first, int last) {
+            for (int b = first; b <= last; ++b) {
+                const double centre = b + 0.5;
+                const double beyond = centre < start ? start - centre : centre - end;
+                const std::uint32_t alpha = alphaOf(reach - length(beyond, offset));
+                if (level)
+                    blend(b, a, colour, alpha);
+                else
+                    blend(a, b, colour, alpha);
+            }
+        };
+        cap(firstAlong, middleFirst - 1);
+        const int count = middleLast - middleFirst + 1;
+        if (level)
+            blendRun(middleFirst, a, 1, count, colour, between);
+        else
+            blendRun(a, middleFirst, m_buffer.stride, count, colour, between);
+        cap(middleLast + 1, lastAlong);
     }
 }
 
@@ -305,10 +340,10 @@ void RasterPainter::drawImage(const std::uint32_t *image, Size size, Point at)
         if (y < m_top || y > m_bottom)
             continue;
         const std::uint32_t *source = image + std::ptrdiff_t(row) * size.width;
-        for (int column = 0; column < size.width; ++column) {
-            const int x = at.x + column;
-            if (x >= m_left && x <= m_right)
-                blend(x, y, source[column], source[column] >> 24);
-        }
+        const int firstColumn = std::max(0, m_left - at.x);
+        const int lastColumn = std::min(size.width - 1, m_right - at.x);
+        for (int column = firstColumn; column <= lastColumn; ++column)
+            if (const std::uint32_t alpha = source[column] >> 24; alpha != 0)
+                blendPixel(pixelAt(at.x + column, y), source[column], alpha);
     }
 }

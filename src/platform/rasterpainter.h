@@ -5,6 +5,7 @@
 #include "platform/floodfill.h"
 #include "platform/geometry.h"
 
+#include <cstddef>
 #include <cstdint>
 
 // Coordinates are the buffer's pixels; pixel (x, y) covers the square from (x, y) to (x + 1,
@@ -38,6 +39,8 @@ private:
     std::uint32_t &pixelAt(int x, int y) const;
     void blend(int x, int y, std::uint32_t colour, double coverage) const;
     void blend(int x, int y, std::uint32_t colour, std::uint32_t alpha) const;
+    void blendRun(int x, int y, std::ptrdiff_t step, int count, std::uint32_t colour,
+                  std::uint32_t alpha) const;
     // The rows and columns of the clip that a shape can reach: its extent grown by reach.
     int firstRow(double top, double reach) const;
     int lastRow(double bottom, double reach) const;
