@@ -18,14 +18,12 @@ namespace {
 
 // Every event of the page enters here, unless a handler waits; then the wait's dispatch runs it.
 // No procedure of the program handles errors: whatever escapes a handler ends the program, after
-// a message that names it.
+// a message that names it. Each call made inside the try goes out to the page and back, so there
+// is one.
 extern "C" EMSCRIPTEN_KEEPALIVE int tavilo_handle(int kind, int a, int b)
 {
     try {
-        EventRouter &router = EventRouter::instance();
-        const bool taken = router.handle({kind, a, b});
-        router.present();
-        return taken;
+        return EventRouter::handleFromPage({kind, a, b});
     } catch (const std::exception &error) {
         endWithReport(errorReport(error));
     }

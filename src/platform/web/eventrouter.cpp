@@ -51,6 +51,14 @@ bool EventRouter::handle(const PageEvent &event)
     return false;
 }
 
+bool EventRouter::handleFromPage(const PageEvent &event)
+{
+    EventRouter &router = instance();
+    const bool taken = router.handle(event);
+    router.present();
+    return taken;
+}
+
 void EventRouter::handleQueued()
 {
     PageEvent event;

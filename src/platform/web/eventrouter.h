@@ -36,6 +36,8 @@ public:
 
     // Runs the event's handler; gives whether the window took a key.
     bool handle(const PageEvent &event);
+    // Handles an event that came straight from the page, then shows what it changed.
+    static bool handleFromPage(const PageEvent &event);
     // Runs every event queued while a handler waited.
     void handleQueued();
     // Shows what the surfaces drew since they were last shown.
