@@ -121,24 +121,25 @@ void RasterPainter::blendRun(int x, int y, std::ptrdiff_t step, int count, std::
         blendPixel(first[i * step], colour, alpha);
 }
 
+// Clamped before the conversion: a shape far off the buffer has coordinates beyond any int.
 int RasterPainter::firstRow(double top, double reach) const
 {
-    return std::max(m_top, int(std::floor(top - reach)));
+    return int(std::clamp(std::floor(top - reach), double(m_top), double(m_bottom) + 1));
 }
 
 int RasterPainter::lastRow(double bottom, double reach) const
 {
-    return std::min(m_bottom, int(std::ceil(bottom + reach)));
+    return int(std::clamp(std::ceil(bottom + reach), double(m_top) - 1, double(m_bottom)));
 }
 
 int RasterPainter::firstColumn(double left, double reach) const
 {
-    return std::max(m_left, int(std::floor(left - reach)));
+    return int(std::clamp(std::floor(left - reach), double(m_left), double(m_right) + 1));
 }
 
 int RasterPainter::lastColumn(double right, double reach) const
 {
-    return std::min(m_right, int(std::ceil(right + reach)));
+    return int(std::clamp(std::ceil(right + reach), double(m_left) - 1, double(m_right)));
 }
 
 void RasterPainter::fill(std::uint32_t colour)
@@ -153,8 +154,8 @@ void RasterPainter::fillRect(const RectF &rect, std::uint32_t colour)
         // A rectangle on whole pixels, as the labels' boxes are, covers each of them whole.
         if (rect.left == std::floor(rect.left) && rect.right() == std::floor(rect.right()) &&
             overlap(y, rect.top, rect.bottom()) == 1) {
-            const int left = std::max(m_left, int(rect.left));
-            const int right = std::min(m_right, int(rect.right()) - 1);
+            const int left = firstColumn(rect.left, 0);
+            const int right = lastColumn(rect.right() - 1, 0);
             blendRun(left, y, 1, right - left + 1, colour, 255u);
             continue;
         }

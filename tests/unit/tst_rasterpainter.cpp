@@ -93,6 +93,7 @@ private slots:
     void wideLineHasSolidCoreThatStopsFill();
     void straightLinesMatchTheGeneralPath_data();
     void straightLinesMatchTheGeneralPath();
+    void straightLineFromFarBeyondTheBuffer();
     void rectangleOutlineIsSymmetric();
     void fractionalRectangleCoversByArea();
     void circleCoversExactlyItsBox();
@@ -210,6 +211,27 @@ void TestRasterPainter::straightLinesMatchTheGeneralPath()
     const Difference difference = compare(straight, general);
     QCOMPARE(difference.large, 0);
     QVERIFY(straight.at(30, 30) == white);
+}
+
+// Ends a world away paint what ends just past the edges paint: their coordinates must not
+// overflow on the way to pixel numbers.
+void TestRasterPainter::straightLineFromFarBeyondTheBuffer()
+{
+    for (const bool level : {true, false}) {
+        const auto point = [level](double along) {
+            return level ? PointF{along, 30.5} : PointF{30.5, along};
+        };
+        Canvas far(60, 60);
+        Canvas near(60, 60);
+        RasterPainter(far.buffer()).strokeLine(point(-1e12), point(1e12), 5, white);
+        RasterPainter(near.buffer()).strokeLine(point(-5), point(65), 5, white);
+        QCOMPARE(compare(far, near).pixels, 0);
+        const auto onLine = [&](int along) {
+            return level ? near.at(along, 30) : near.at(30, along);
+        };
+        QCOMPARE(onLine(0), white);
+        QCOMPARE(onLine(59), white);
+    }
 }
 
 // The rectangle's bands are painted by column and by row, its corners pixel by pixel: a mistake
