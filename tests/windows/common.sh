@@ -12,13 +12,14 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Starts an exe under Wine and sets program_pid and window, its top-level X window. Wine's
 # launcher (start.exe) waits for the program and ends with its exit status; the window belongs to
-# a process of its own, so it is found by its caption, alone in the test's display.
+# a process of its own, so it is found by its caption, alone in the test's display. The first
+# start in a fresh prefix once took over 30 s on a busy machine, so it has a minute.
 start_wine_program() {
     wine "$1" &
     program_pid=$!
     x_session_pids+=("$program_pid")
     window=
-    for _ in $(seq 300); do
+    for _ in $(seq 600); do
         window=$(xdotool search --onlyvisible --name 'by Oskavel' 2>/dev/null | head -n 1 || true)
         [ -n "$window" ] && return 0
         sleep 0.1
