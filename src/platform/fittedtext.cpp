@@ -39,3 +39,8 @@ std::u32string codePoints(const std::u16string &text)
     }
     return points;
 }
+
+double fittedWidth(const std::vector<FittedCharacter> &laidOut)
+{
+    return laidOut.empty() ? 0 : laidOut.back().left + laidOut.back().advance;
+}

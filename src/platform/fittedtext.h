@@ -25,6 +25,9 @@ template <typename NaturalAdvance>
 std::vector<FittedCharacter> fitText(const std::u16string &text, double pixelSize,
                                      NaturalAdvance naturalAdvance);
 
+// How wide the laid-out text is: to the end of its last character's advance.
+double fittedWidth(const std::vector<FittedCharacter> &laidOut);
+
 // The layout face's advance at a 12-pixel em, or 0 where the table does not know the character.
 double layoutAdvance(char32_t character);
 

@@ -303,9 +303,9 @@ void RasterPainter::strokeRect(const RectF &rect, double width, std::uint32_t co
         };
         cover(left, leftBandEnd);
         const std::uint32_t alpha = alphaOf(reach - edgeDistance);
-        const int middleEnd = std::min(rightBandStart - 1, right);
-        for (int x = std::max(leftBandEnd + 1, left); alpha != 0 && x <= middleEnd; ++x)
-            blend(x, y, colour, alpha);
+        const int middleFirst = std::max(leftBandEnd + 1, left);
+        const int middleLast = std::min(rightBandStart - 1, right);
+        blendRun(middleFirst, y, 1, middleLast - middleFirst + 1, colour, alpha);
         cover(std::max(rightBandStart, left), right);
     }
 }
@@ -341,9 +341,9 @@ void RasterPainter::drawImage(const std::uint32_t *image, Size size, Point at)
         if (y < m_top || y > m_bottom)
             continue;
         const std::uint32_t *source = image + std::ptrdiff_t(row) * size.width;
-        const int firstColumn = std::max(0, m_left - at.x);
-        const int lastColumn = std::min(size.width - 1, m_right - at.x);
-        for (int column = firstColumn; column <= lastColumn; ++column)
+        const int firstInClip = std::max(0, m_left - at.x);
+        const int lastInClip = std::min(size.width - 1, m_right - at.x);
+        for (int column = firstInClip; column <= lastInClip; ++column)
             if (const std::uint32_t alpha = source[column] >> 24; alpha != 0)
                 blendPixel(pixelAt(at.x + column, y), source[column], alpha);
     }

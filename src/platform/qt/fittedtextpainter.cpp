@@ -51,5 +51,5 @@ qreal drawFittedText(QPainter &painter, const QPointF &topLeft, const QString &t
     run.setGlyphIndexes(runGlyphs);
     run.setPositions(runPositions);
     painter.drawGlyphRun(QPointF(), run);
-    return laidOut.empty() ? 0 : laidOut.back().left + laidOut.back().advance;
+    return fittedWidth(laidOut);
 }

@@ -60,11 +60,8 @@ void Surface::box(const RectF &box, Color pen, int width, bool filled, Color fil
 SizeF Surface::text(PointF topLeft, const std::u16string &text, const Font &font, Color color)
 {
     m_operations.push_back(Text{topLeft, text, font, color});
-    const std::vector<FittedCharacter> &characters =
-        m_texts.layout(text, font, TextImages::Spacing::Fitted);
-    const double width =
-        characters.empty() ? 0 : characters.back().left + characters.back().advance;
-    return {width, double(m_texts.lineHeight(font))};
+    return {fittedWidth(m_texts.layout(text, font, TextImages::Spacing::Fitted)),
+            double(m_texts.lineHeight(font))};
 }
 
 bool Surface::fill(Point seed, Color border, Color fill)

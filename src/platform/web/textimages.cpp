@@ -81,8 +81,7 @@ TextImages::Image TextImages::drawnByThePage(const std::u16string &text, const F
                                              Spacing spacing)
 {
     const std::vector<FittedCharacter> &characters = layout(text, font, spacing);
-    const double width =
-        characters.empty() ? 0 : characters.back().left + characters.back().advance;
+    const double width = fittedWidth(characters);
     const int lineHeight = this->lineHeight(font);
     const int margin = int(std::ceil(font.pixelSize * scale / 4)) + 1;
     Image image;

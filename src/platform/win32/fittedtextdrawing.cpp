@@ -52,6 +52,5 @@ SizeF drawFittedText(HDC dc, PointF topLeft, const std::u16string &text, const F
         ExtTextOutW(dc, origins.front(), devicePixels(topLeft.y), 0, nullptr,
                     reinterpret_cast<const wchar_t *>(units.c_str()), UINT(units.size()),
                     steps.data());
-    const double width = laidOut.empty() ? 0 : laidOut.back().left + laidOut.back().advance;
-    return {width, metrics.tmHeight / displayScale()};
+    return {fittedWidth(laidOut), metrics.tmHeight / displayScale()};
 }
