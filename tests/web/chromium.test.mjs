@@ -26,18 +26,24 @@ async function withProgram(options, body) {
   }
 }
 
-// Polls the distance box while a walk runs; gives when each new distance showed, in ms.
+// Records when the program writes each new distance into its box, in ms. Taken at the write itself,
+// so a busy page delaying the test's own timers cannot shorten or merge the gaps it measures.
 function distanceChanges(page, count) {
   return page.evaluate((count) => new Promise((resolve) => {
     const box = document.querySelector('[aria-label="点Ｐの進んだ距離（cm）"]');
+    const value = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
     const changes = [];
-    let last = box.value;
-    const timer = setInterval(() => {
-      if (box.value === last) return;
-      last = box.value;
-      changes.push({ at: performance.now(), distance: Number(last.trim()) });
-      if (changes.length === count) { clearInterval(timer); resolve(changes); }
-    }, 2);
+    Object.defineProperty(box, 'value', {
+      configurable: true,
+      get() { return value.get.call(this); },
+      set(text) {
+        const changed = text !== value.get.call(this);
+        value.set.call(this, text);
+        if (!changed || changes.length === count) return;
+        changes.push({ at: performance.now(), distance: Number(text.trim()) });
+        if (changes.length === count) { delete box.value; resolve(changes); }
+      },
+    });
   }), count);
 }
 
