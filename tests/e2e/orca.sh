@@ -59,21 +59,25 @@ orca_listens() {
         org.a11y.atspi.DeviceEventController.GetKeystrokeListeners | grep -q string
 }
 
-# Its first start on a busy machine can take long, and a start that stalls is tried once more;
-# what it printed is shown when it never gets there.
+# Its start usually takes seconds and has taken more than 45 s on a busy machine. A start that
+# stalls is tried once more; what it printed, and any other Orca it may be waiting for, are shown
+# when it never gets there.
 start_orca() {
     local attempt deadline
     for attempt in 1 2; do
         orca --replace -u "$work/orca" --debug-file "$work/orca.log" >"$work/orca.out" 2>&1 &
         orca_pid=$!
         x_session_pids+=("$orca_pid")
-        deadline=$((SECONDS + 45))
+        deadline=$((SECONDS + 90))
         while [ "$SECONDS" -lt "$deadline" ] && kill -0 "$orca_pid" 2>/dev/null; do
             orca_listens && return 0
             sleep 0.2
         done
         echo "# Orca's start $attempt, what it printed:" >&2
         tail -n 20 "$work/orca.out" >&2
+        # --replace waits until no other process of that name is left, a zombie included.
+        echo "# Processes named orca:" >&2
+        ps -o pid,ppid,stat,etime,args -C orca >&2 || true
         kill -KILL "$orca_pid" 2>/dev/null || true
     done
     fail "Orca did not start"
