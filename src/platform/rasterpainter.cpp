@@ -109,14 +109,6 @@ void RasterPainter::blendRun(int x, int y, std::ptrdiff_t step, int count, std::
     if (alpha == 0 || count <= 0)
         return;
     std::uint32_t *const first = &pixelAt(x, y);
-    if (alpha >= 255) {
-        const std::uint32_t rgb = colour & ~alphaMask;
-        for (int i = 0; i < count; ++i) {
-            std::uint32_t &pixel = first[i * step];
-            pixel = (pixel & alphaMask) | rgb;
-        }
-        return;
-    }
     for (int i = 0; i < count; ++i)
         blendPixel(first[i * step], colour, alpha);
 }
@@ -344,7 +336,6 @@ void RasterPainter::drawImage(const std::uint32_t *image, Size size, Point at)
         const int firstInClip = std::max(0, m_left - at.x);
         const int lastInClip = std::min(size.width - 1, m_right - at.x);
         for (int column = firstInClip; column <= lastInClip; ++column)
-            if (const std::uint32_t alpha = source[column] >> 24; alpha != 0)
-                blendPixel(pixelAt(at.x + column, y), source[column], alpha);
+            blend(at.x + column, y, source[column], source[column] >> 24);
     }
 }

@@ -94,6 +94,8 @@ private slots:
     void straightLinesMatchTheGeneralPath_data();
     void straightLinesMatchTheGeneralPath();
     void straightLineFromFarBeyondTheBuffer();
+    void rectanglesFromFarBeyondTheBuffer();
+    void imagesAcrossTheBufferEdges();
     void rectangleOutlineIsSymmetric();
     void fractionalRectangleCoversByArea();
     void circleCoversExactlyItsBox();
@@ -232,6 +234,52 @@ void TestRasterPainter::straightLineFromFarBeyondTheBuffer()
         QCOMPARE(onLine(0), white);
         QCOMPARE(onLine(59), white);
     }
+}
+
+// The same for a rectangle reaching a world away on both sides, filled on whole pixels and
+// outlined: the right side's column number once overflowed, and nothing was painted.
+void TestRasterPainter::rectanglesFromFarBeyondTheBuffer()
+{
+    for (const bool filled : {true, false}) {
+        const auto paint = [filled](Canvas &canvas, double beyond) {
+            const RectF rect{-beyond, 10, 60 + 2 * beyond, 30};
+            RasterPainter painter(canvas.buffer());
+            if (filled)
+                painter.fillRect(rect, white);
+            else
+                painter.strokeRect(rect, 5, white);
+        };
+        Canvas far(60, 60);
+        Canvas near(60, 60);
+        paint(far, 1e12);
+        paint(near, 10);
+        QCOMPARE(compare(far, near).pixels, 0);
+        const int row = filled ? 25 : 10;
+        QCOMPARE(near.at(0, row), white);
+        QCOMPARE(near.at(59, row), white);
+        QCOMPARE(near.at(30, 45), green);
+    }
+}
+
+// An image across the buffer's edges, off it to the left, right, top and bottom, paints the part
+// on the buffer exactly as on a buffer one pixel larger all round.
+void TestRasterPainter::imagesAcrossTheBufferEdges()
+{
+    const std::uint32_t image[] = {0xff0000ff, 0x80ffffff, 0x40ffffff, 0xffffffff, 0x20000000,
+                                   0xc0ff0000, 0x80ffffff, 0xff000000, 0x10ffffff};
+    Canvas small(20, 20);
+    Canvas large(22, 22);
+    for (const Point at : {Point{-1, 18}, Point{18, -1}, Point{-2, -2}, Point{19, 19}}) {
+        RasterPainter(small.buffer()).drawImage(image, {3, 3}, at);
+        RasterPainter(large.buffer()).drawImage(image, {3, 3}, {at.x + 1, at.y + 1});
+    }
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            QCOMPARE(small.at(x, y), large.at(x + 1, y + 1));
+    QCOMPARE(small.at(18, 0), white);
+    QCOMPARE(small.at(19, 1), 0xff000000u);
+    QCOMPARE(small.at(19, 19), 0xff0000ffu);
+    QVERIFY(small.at(0, 18) != green);
 }
 
 // The rectangle's bands are painted by column and by row, its corners pixel by pixel: a mistake
