@@ -30,42 +30,51 @@ for (let run = 0; run < runs; ++run) {
   await context.close();
 }
 
-// A step forward and one back, all boxes on, against clearing an image of each surface's size
-// and the canvas the surface shows; each the median over many, in the same page.
+// A step forward and one back, all boxes on, against the floor: clearing each surface's pixels
+// and repainting its whole canvas from them, as a step puts the part it changed. Batches of the
+// two are taken in turn, so that whatever else the machine does weighs on both alike.
 const { context, page } = await open();
-const [step, floor] = await page.evaluate(() => {
+const [step, floor] = await page.evaluate(async () => {
   const byText = (text) => [...document.querySelectorAll('button')].find((b) => b.textContent === text);
   for (const box of document.querySelectorAll('input[type=checkbox]')) box.click();
   const forward = byText('進む');
   const back = byText('戻る');
-  const surfaces = [...document.querySelectorAll('.tavilo-surface canvas')].map((screen) => {
-    const image = document.createElement('canvas');
-    image.width = screen.width;
-    image.height = screen.height;
-    return { screen: screen.getContext('2d'), image, context: image.getContext('2d', { willReadFrequently: true }) };
+  const surfaces = [...document.querySelectorAll('.tavilo-surface canvas')].map((canvas) => {
+    const screen = canvas.getContext('2d');
+    const image = screen.createImageData(canvas.width, canvas.height);
+    return { screen, image, pixels: new Uint32Array(image.data.buffer) };
   });
-  // Batches of 20, since the page's clock ticks in a tenth of a millisecond.
-  const time = (action) => {
-    const times = [];
-    for (let batch = 0; batch < 21; ++batch) {
-      const start = performance.now();
-      for (let i = 0; i < 20; ++i) action(i);
-      times.push((performance.now() - start) / 20);
-    }
-    return times.sort((a, b) => a - b)[10];
-  };
-  forward.click();
-  const stepTime = time((i) => (i % 2 ? back : forward).click());
-  const floorTime = time(() => {
+  const repaintCleared = () => {
     for (const surface of surfaces) {
-      surface.context.fillStyle = 'rgb(0,128,0)';
-      surface.context.fillRect(0, 0, surface.image.width, surface.image.height);
-      surface.screen.clearRect(0, 0, surface.image.width, surface.image.height);
-      // Canvases draw lazily; reading a pixel makes the fill happen now, as a step's fill does.
-      surface.context.getImageData(0, 0, 1, 1);
+      surface.pixels.fill(0xff008000);
+      surface.screen.putImageData(surface.image, 0, 0);
     }
-  });
-  return [stepTime, floorTime];
+  };
+  // Batches of 20, since the page's clock ticks in a tenth of a millisecond.
+  const batch = (action) => {
+    const start = performance.now();
+    for (let i = 0; i < 20; ++i) action(i);
+    return (performance.now() - start) / 20;
+  };
+  const oneStep = (i) => (i % 2 ? back : forward).click();
+  const steps = [];
+  const floors = [];
+  forward.click();
+  // Right after loading, the browser is still at work on the page, and it first runs the program
+  // as it compiled it in haste, swapping in optimised code in the background once a function has
+  // run often. A lesson runs on the latter after its first steps, so both sides are warmed and
+  // the page given time to settle first.
+  for (let round = 0; round < 50; ++round) {
+    batch(oneStep);
+    batch(repaintCleared);
+  }
+  await new Promise((resolve) => setTimeout(resolve, 500));
+  for (let round = 0; round < 21; ++round) {
+    steps.push(batch(oneStep));
+    floors.push(batch(repaintCleared));
+  }
+  const middle = (times) => times.sort((a, b) => a - b)[10];
+  return [middle(steps), middle(floors)];
 });
 await context.close();
 await browser.close();
@@ -75,4 +84,4 @@ const size = statSync(html).size / 1024;
 const first = median(firstFrames);
 console.log(`| Browser: size of tavilo.html | ${size.toFixed(0)} KB | | | <= 250 KB | ${met(size <= 250)} |`);
 console.log(`| Browser: first painted frame after navigation starts (headless Chromium, median of ${runs}) | ${first.toFixed(0)} ms | | | <= 500 ms | ${met(first <= 500)} |`);
-console.log(`| Browser: one step, forward or back, all boxes on (median of 21 batches of 20) | ${step.toFixed(3)} ms | floor ${floor.toFixed(3)} ms | ${(step / floor).toFixed(2)} | <= 3 x floor | ${met(step <= 3 * floor)} |`);
+console.log(`| Browser: one step, forward or back, all boxes on, the page settled (median of 21 batches of 20) | ${step.toFixed(3)} ms | floor ${floor.toFixed(3)} ms | ${(step / floor).toFixed(2)} | <= 3 x floor | ${met(step <= 3 * floor)} |`);
