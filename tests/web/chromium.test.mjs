@@ -52,6 +52,8 @@ describe('the start screen', () => {
     assert.equal(await page.title(), '３.一次関数 (by Oskavel)');
     assert.equal(await page.locator('meta[name=version]').getAttribute('content'), '1.00.0003');
     assert.match(await page.locator('link[rel=icon]').first().getAttribute('href'), /^data:image\/png,/);
+    assert.equal(await page.locator('html').getAttribute('translate'), 'no', 'no browser offers a translation');
+    assert.match(await page.locator('meta[name=description]').getAttribute('content'), /一次関数/);
     assert.deepEqual(await button(page, '進む').boundingBox(), { x: 384, y: 64, width: 73, height: 33 });
     assert.deepEqual(await page.getByRole('img', { name: '黒板' }).boundingBox(),
                      { x: 24, y: 112, width: 433, height: 313 });
@@ -219,6 +221,9 @@ describe('keys and the speed box', () => {
     assert.deepEqual(order, ['終了', '点Ｐの進んだ距離（cm）', '表示速度', '初期画面', 'グ　ラ　フ', '黒板', '進む']);
     await page.keyboard.press('Space');
     assert.equal(await distance(page), 1);
+    // The order is the document's: no positive tabindex, every control inside the main landmark.
+    assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('[tabindex]')]
+      .filter((element) => element.tabIndex > 0 || !element.closest('main')).length), 0);
   }));
 });
 

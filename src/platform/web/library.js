@@ -140,9 +140,17 @@ mergeInto(LibraryManager.library, {
     var element = Page.elements[id];
     (element.tavilo_field || element).setAttribute('aria-label', Page.text(pointer, length));
   },
+  // Tab follows the document's order: the element moves in among the others to its place in the
+  // window's order, before the first one that comes later. A positive tabIndex would do the same
+  // but takes the controls out of the order screen readers and browsers expect.
   control_set_tab_index: function(id, index) {
     var element = Page.elements[id];
-    (element.tavilo_field || element).tabIndex = index;
+    (element.tavilo_field || element).tabIndex = 0;
+    element.tavilo_tab_order = index;
+    var later = Array.prototype.find.call(Page.root().children, function(other) {
+      return other !== element && other.tavilo_tab_order > index;
+    });
+    Page.root().insertBefore(element, later || null);
   },
   control_set_text: function(id, pointer, length) {
     var element = Page.elements[id];
