@@ -112,3 +112,19 @@ QImage sixteenColourIcon(int size)
     }
     return indexed(image, classicPalette);
 }
+
+QImage appIcon(int size)
+{
+    // 160 pixels for the icons of 180 and 192, 384 (three quarters) for the maskable 512.
+    const int factor = size >= 512 ? 12 : 5;
+    const QImage picture = sixteenColourIcon(32).convertToFormat(QImage::Format_RGB32);
+    const QImage enlarged =
+        picture.scaled(32 * factor, 32 * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QImage image = canvas(size, olive);
+    {
+        QPainter painter(&image);
+        const int margin = (size - enlarged.width()) / 2;
+        painter.drawImage(margin, margin, enlarged);
+    }
+    return indexed(image, classicPalette);
+}
