@@ -1,8 +1,11 @@
-// The browser edition in WebKitGTK, the engine of every iPad browser, through W3C WebDriver.
+// The browser edition in WebKitGTK, the engine of every iPad browser, through W3C WebDriver: the
+// single file, and the served app opened again with its server stopped.
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
+import { resolve } from 'node:path';
 import { after, before, test } from 'node:test';
 import { pageUrl, shownPixels } from './page.mjs';
+import { serveFolder } from './server.mjs';
 
 const port = 4400 + (process.pid % 500);
 const base = `http://127.0.0.1:${port}`;
@@ -51,20 +54,50 @@ const blackboardAt = (x, y) => run(`
   const { context, scale } = window.taviloShown('黒板');
   return Array.from(context.getImageData(${x} * scale, ${y} * scale, 1, 1).data.slice(0, 3)).join();`);
 
-test('the start screen and one step in WebKit', async () => {
-  await call('POST', `/session/${session}/url`, { url: pageUrl });
-  while (await run('return document.querySelectorAll(".tavilo-surface").length') < 2)
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  assert.equal(await call('GET', `/session/${session}/title`), '３.一次関数 (by Oskavel)');
-  assert.equal(await blackboardAt(200, 150), '0,128,0');
-  assert.equal(await blackboardAt(75, 250), '255,0,0', 'the marker at B');
+const pause = (ms) => new Promise((done) => setTimeout(done, ms));
+
+async function openInWebKit(url) {
+  await call('POST', `/session/${session}/url`, { url });
+  while (await run('return document.querySelectorAll(".tavilo-surface").length') < 2) await pause(50);
+}
+
+async function clickForward() {
   const forward = await call('POST', `/session/${session}/element`, {
     using: 'xpath', value: '//button[text()="進む"]',
   });
   await call('POST', `/session/${session}/element/${Object.values(forward)[0]}/click`, {});
+}
+
+test('the start screen and one step in WebKit', async () => {
+  await openInWebKit(pageUrl);
+  assert.equal(await call('GET', `/session/${session}/title`), '３.一次関数 (by Oskavel)');
+  assert.equal(await blackboardAt(200, 150), '0,128,0');
+  assert.equal(await blackboardAt(75, 250), '255,0,0', 'the marker at B');
+  await clickForward();
   assert.equal(await run('return document.querySelector(".tavilo-text").value'), ' 1');
   assert.equal(await blackboardAt(75, 225), '255,0,0', 'the marker one step up');
   assert.equal(await blackboardAt(80, 240), '0,0,255', 'the triangle shaded');
   assert.equal(await run('return document.querySelector("[aria-live=polite]").textContent'),
                '点Ｐ：Ｂから1cm（辺ＢＡ上）、三角形ＰＢＣの面積 6cm²');
+});
+
+test('the served app reloads in WebKit with its server stopped', async () => {
+  const server = await serveFolder(resolve(process.env.TAVILO_WEB ?? 'build-web/tavilo-web'));
+  try {
+    await openInWebKit(server.origin + '/');
+    for (let waited = 0; !(await run('return !!navigator.serviceWorker.controller')); waited += 100) {
+      assert.ok(waited < 20000, 'the service worker took over within 20 s');
+      await pause(100);
+    }
+    await server.stop();
+    await run('window.beforeTheReload = true');
+    await call('POST', `/session/${session}/refresh`, {});
+    while (await run('return document.querySelectorAll(".tavilo-surface").length') < 2) await pause(50);
+    assert.equal(await run('return window.beforeTheReload ?? false'), false, 'the page was loaded again');
+    assert.equal(await blackboardAt(75, 250), '255,0,0', 'the marker at B');
+    await clickForward();
+    assert.equal(await run('return document.querySelector(".tavilo-text").value'), ' 1');
+  } finally {
+    await server.stop();
+  }
 });
