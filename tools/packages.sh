@@ -57,3 +57,5 @@ wine32_packages=(wine32:i386)
 # WebKit, and the Japanese face the tests lay the page out in.
 web_packages=(emscripten node-acorn cmake make nodejs chromium webkit2gtk-driver xvfb
     fonts-ipafont-gothic)
+# The release: a clean clone of the last commit and the zip of the served app.
+release_packages=(git zip)
