@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the browser edition and prints its rows of the README's performance table, measured in
-# headless Chromium.
+# Builds the release with tools/release.sh and prints the browser edition's rows of the README's
+# performance table, measured in headless Chromium, and the size of each file of the release.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-html=$(bash tools/web.sh | tail -n 1)
+dist=$(bash tools/release.sh | tail -n 1)
 npm ci --no-audit --no-fund --loglevel=error >/dev/null
-node bench/web.mjs "$html"
+node bench/web.mjs "$dist"
