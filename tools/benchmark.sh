@@ -62,6 +62,7 @@ BEGIN {
     printf "| Processor share during a paced walk at \"20\" (one walk) | %.2f %% | | | < 5 %% of one core | %s |\n",
         share, met(share < 5)
 }'
-# The Windows edition's rows, measured under Wine, and the browser edition's, in Chromium.
+# The Windows edition's rows, measured under Wine, and the browser edition's, in Chromium, with
+# the sizes of the release's files.
 bash tools/benchmark-windows.sh
 bash tools/benchmark-web.sh

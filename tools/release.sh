@@ -43,7 +43,10 @@ build_release() {
         # owner's numbers, -D the folders' entries.
         find tavilo-web -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
         find tavilo-web -type f | LC_ALL=C sort | zip -q -X -D tavilo-web.zip -@
-        find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs sha256sum >SHA256SUMS
+        # Summed before the list itself is made, so that it is not among the files.
+        local sums
+        sums=$(find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs sha256sum)
+        echo "$sums" >SHA256SUMS
     )
 }
 
