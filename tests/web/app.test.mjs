@@ -50,6 +50,13 @@ async function freshContext() {
     context,
     async open(url = server.origin + '/') {
       const page = watch(await context.newPage());
+      await page.addInitScript(() => {
+        const persist = StorageManager.prototype.persist;
+        StorageManager.prototype.persist = function() {
+          window.persistenceAsked = true;
+          return persist.call(this);
+        };
+      });
       await page.goto(url);
       await started(page);
       return page;
@@ -120,6 +127,7 @@ describe('the served app', () => {
                    "style-src 'unsafe-inline'; img-src 'self' data:; connect-src 'self' data:; " +
                    "worker-src 'self'; manifest-src 'self'");
       assert.deepEqual(await cacheNames(page), [`tavilo-${buildOf(appFolder)}`]);
+      assert.equal(await page.evaluate(() => window.persistenceAsked), true, 'persistent storage asked for');
       browsing.check();
     } finally {
       await browsing.close();
