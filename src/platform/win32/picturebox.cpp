@@ -52,10 +52,9 @@ private:
 } // namespace
 
 PictureBox::PictureBox(Window &window, const Rect &geometry)
-    : Control(std::make_unique<Native>(window, Native::Kind::Surface, surfaceWindowClass(),
-                                       WS_TABSTOP | WS_GROUP, 0))
+    : Control(window, std::make_unique<Native>(window, Native::Kind::Surface, surfaceWindowClass(),
+                                               WS_TABSTOP | WS_GROUP, 0))
 {
-    native().surface = this;
     setGeometry(geometry);
     RECT client;
     GetClientRect(native().hwnd, &client);
@@ -69,12 +68,6 @@ Color PictureBox::point(Point position) const
 {
     return Color::fromPixel(
         imageOf(*this).pixel(devicePixels(position.x), devicePixels(position.y)));
-}
-
-Size PictureBox::drawingAreaSize() const
-{
-    const Rect place = geometry();
-    return {place.width - 2 * borderWidth, place.height - 2 * borderWidth};
 }
 
 void PictureBox::updateControlArea(const RectF &area)
@@ -148,7 +141,3 @@ bool PictureBox::fillRegion(Point seed, Color border)
     return floodFillBorder(imageOf(*this).pixels(), {devicePixels(seed.x), devicePixels(seed.y)},
                            border.pixel(), m_fillColor.pixel());
 }
-
-// The surface is named by its window text; its changing description is kept, for no Win32
-// means of telling it without UI Automation.
-void PictureBox::describe(const std::u16string &) {}
