@@ -1,6 +1,8 @@
 // The drawing calls of a surface as the program makes them; the backend draws the pixels.
 #include "platform/picturebox.h"
 
+#include "platform/lightweightcontrol.h"
+
 void PictureBox::setBackColor(Color color)
 {
     m_backColor = color;
@@ -55,6 +57,12 @@ void PictureBox::setStackingOrder(std::vector<const LightweightControl *> frontT
     updateControlArea(drawingArea());
 }
 
+void PictureBox::paintControls(SurfacePainter &painter) const
+{
+    for (auto control = m_controls.rbegin(); control != m_controls.rend(); ++control)
+        (*control)->paint(painter);
+}
+
 void PictureBox::setAccessibleDescription(const std::u16string &description)
 {
     if (description == m_description)
@@ -66,6 +74,12 @@ void PictureBox::setAccessibleDescription(const std::u16string &description)
 void PictureBox::drawn(const RectF &area)
 {
     updateArea(area.grown(m_drawWidth / 2.0 + 1));
+}
+
+Size PictureBox::drawingAreaSize() const
+{
+    const Rect place = geometry();
+    return {place.width - 2 * borderWidth, place.height - 2 * borderWidth};
 }
 
 RectF PictureBox::drawingArea() const

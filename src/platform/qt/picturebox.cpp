@@ -1,13 +1,14 @@
 // A surface's drawing on its widget's image, at the widget's device pixel ratio.
 #include "platform/picturebox.h"
 
-#include "platform/floodfill.h"
 #include "platform/qt/fittedtextpainter.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/natives.h"
 #include "platform/qt/nativewidget.h"
 #include "platform/qt/qtext.h"
+#include "platform/qt/roundpen.h"
 #include "platform/qt/surfacewidget.h"
+#include "platform/shared/floodfill.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -23,11 +24,6 @@ QImage &imageOf(const PictureBox &box)
     return surfaceOf(box).image;
 }
 
-QPen roundPen(Color color, int width)
-{
-    return QPen(toQColor(color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
 int devicePixel(double logical, qreal ratio)
 {
     return qRound(logical * ratio);
@@ -35,7 +31,7 @@ int devicePixel(double logical, qreal ratio)
 } // namespace
 
 PictureBox::PictureBox(Window &window, const Rect &geometry)
-    : Control(std::make_unique<Native>(new SurfaceWidget(parentWidget(window), *this)))
+    : Control(window, std::make_unique<Native>(new SurfaceWidget(parentWidget(window), *this)))
 {
     setGeometry(geometry);
     SurfaceWidget &surface = surfaceOf(*this);
@@ -52,12 +48,6 @@ Color PictureBox::point(Point position) const
     const qreal ratio = image.devicePixelRatio();
     return fromQColor(
         image.pixelColor(devicePixel(position.x, ratio), devicePixel(position.y, ratio)));
-}
-
-Size PictureBox::drawingAreaSize() const
-{
-    const QWidget &surface = surfaceOf(*this);
-    return {surface.width() - 2 * borderWidth, surface.height() - 2 * borderWidth};
 }
 
 void PictureBox::updateArea(const RectF &area)

@@ -1,7 +1,8 @@
 #include "platform/web/eventrouter.h"
 
-#include "platform/control.h"
+#include "platform/clickablecontrol.h"
 #include "platform/web/natives.h"
+#include "platform/web/page.h"
 #include "platform/web/surface.h"
 
 #include <algorithm>
@@ -12,14 +13,17 @@ EventRouter &EventRouter::instance()
     return router;
 }
 
-void EventRouter::addControl(int element, Control &control)
+void EventRouter::addClickable(int element, ClickableControl &control)
 {
-    m_controls[element] = &control;
+    if (std::size_t(element) >= m_clickables.size())
+        m_clickables.resize(std::size_t(element) + 1, nullptr);
+    m_clickables[std::size_t(element)] = &control;
 }
 
 void EventRouter::removeControl(int element)
 {
-    m_controls.erase(element);
+    if (std::size_t(element) < m_clickables.size())
+        m_clickables[std::size_t(element)] = nullptr;
 }
 
 void EventRouter::addSurface(Surface &surface)
@@ -32,9 +36,9 @@ void EventRouter::removeSurface(Surface &surface)
     std::erase(m_surfaces, &surface);
 }
 
-void EventRouter::setKeyPreview(std::function<bool(const KeyPress &)> preview)
+void EventRouter::setWindow(Window *window)
 {
-    m_preview = std::move(preview);
+    m_window = window;
 }
 
 bool EventRouter::handle(const PageEvent &event)
@@ -76,21 +80,17 @@ void EventRouter::present()
 // as the desktop drops input to a disabled control.
 bool EventRouter::click(int element)
 {
-    const auto found = m_controls.find(element);
-    if (found == m_controls.end())
-        return false;
-    const Control &control = *found->second;
-    if (control.isEnabled() && control.native().onClick)
-        control.native().onClick();
+    if (element >= 0 && std::size_t(element) < m_clickables.size() &&
+        m_clickables[std::size_t(element)] != nullptr)
+        m_clickables[std::size_t(element)]->handleClick();
     return false;
 }
 
 bool EventRouter::key(int key, bool withModifiers)
 {
-    if (!m_preview)
+    if (m_window == nullptr)
         return false;
-    constexpr Key keys[] = {Key::PageDown, Key::PageUp, Key::F5, Key::Escape, Key::Other};
-    return m_preview({keys[std::clamp(key, 0, 4)], withModifiers});
+    return m_window->previewKey({Key(std::clamp(key, 0, int(OtherKey))), withModifiers});
 }
 
 void EventRouter::rescale()

@@ -3,20 +3,19 @@
 
 #include "platform/window.h"
 
-#include <functional>
-#include <unordered_map>
 #include <vector>
 
-class Control;
+class ClickableControl;
 class Surface;
 
 // One event as the page queues it.
 struct PageEvent
 {
+    // The same numbers as Page.events in page.js.
     enum Kind { Click = 0, KeyDown = 1, Rescale = 2 };
 
     int kind = Click;
-    // The element clicked, or the key.
+    // The element clicked, or the key (a PageKey).
     int a = 0;
     // Whether a modifier was held with the key.
     int b = 0;
@@ -28,11 +27,12 @@ class EventRouter
 public:
     static EventRouter &instance();
 
-    void addControl(int element, Control &control);
+    void addClickable(int element, ClickableControl &control);
     void removeControl(int element);
     void addSurface(Surface &surface);
     void removeSurface(Surface &surface);
-    void setKeyPreview(std::function<bool(const KeyPress &)> preview);
+    // The window whose key preview sees the page's keys, or nullptr.
+    void setWindow(Window *window);
 
     // Runs the event's handler; gives whether the window took a key.
     bool handle(const PageEvent &event);
@@ -40,15 +40,17 @@ public:
     static bool handleFromPage(const PageEvent &event);
     // Runs every event queued while a handler waited.
     void handleQueued();
+    // Draws every surface again if the page's scale changed.
+    void rescale();
     // Shows what the surfaces drew since they were last shown.
     void present();
 
 private:
     bool click(int element);
     bool key(int key, bool withModifiers);
-    void rescale();
 
-    std::unordered_map<int, Control *> m_controls;
+    // By element number: the page numbers its elements from 1 as they are made.
+    std::vector<ClickableControl *> m_clickables;
     std::vector<Surface *> m_surfaces;
-    std::function<bool(const KeyPress &)> m_preview;
+    Window *m_window = nullptr;
 };

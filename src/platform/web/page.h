@@ -1,12 +1,31 @@
 // The page's functions that the browser backend calls (library.js); texts go as UTF-16 code units.
 #pragma once
 
+#include "platform/window.h"
+
 #include <cstdint>
 
-// What control_create makes.
-enum class ElementKind { Button, CheckBox, TextBox, ComboBox, Label, Surface };
+// What control_create makes: the same numbers as Page.elementKinds in page.js.
+enum class ElementKind {
+    Button = 0,
+    CheckBox = 1,
+    TextBox = 2,
+    ComboBox = 3,
+    Label = 4,
+    Surface = 5
+};
+
+// The keys the page tells apart: the same numbers as Page.keys and Page.otherKey in page.js, and
+// as the platform's own Key, so that the router takes a key as it comes.
+enum PageKey { PageDownKey = 0, PageUpKey = 1, F5Key = 2, EscapeKey = 3, OtherKey = 4 };
+static_assert(PageDownKey == int(Key::PageDown) && PageUpKey == int(Key::PageUp) &&
+              F5Key == int(Key::F5) && EscapeKey == int(Key::Escape) &&
+              OtherKey == int(Key::Other));
 
 extern "C" {
+// Adds a face to the fonts of the page's text (shared/gothicfaces.h), to the user-interface
+// face's alone or to both it and the Gothic's; the page's own fallback follows the last.
+void page_add_face(int userInterfaceOnly, const char16_t *face, int length);
 void page_start();
 void page_set_waiting(int waiting);
 int page_take_event(int *kind, int *a, int *b);
@@ -18,7 +37,6 @@ void window_set_caption(const char16_t *caption, int length);
 void window_set_client_size(int width, int height);
 void window_set_back_color(std::uint32_t pixel);
 void window_set_font(int gothic, int pixelSize, int bold);
-void window_set_key_preview();
 void window_announce(const char16_t *text, int length);
 
 int control_create(ElementKind kind);

@@ -1,11 +1,12 @@
 // A surface's drawing on its DIB section with GDI, at device pixels.
 #include "platform/picturebox.h"
 
-#include "platform/floodfill.h"
+#include "platform/shared/floodfill.h"
 #include "platform/win32/displayscale.h"
 #include "platform/win32/fittedtextdrawing.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/natives.h"
+#include "platform/win32/roundpen.h"
 #include "platform/win32/surfaceimage.h"
 #include "platform/win32/surfacewindow.h"
 #include "platform/win32/win32text.h"
@@ -23,39 +24,12 @@ POINT devicePoint(PointF logical)
     return {devicePixels(logical.x), devicePixels(logical.y)};
 }
 
-// A pen of the given logical width with round ends and joins, at device pixels.
-HPEN roundPen(Color color, int width)
-{
-    const LOGBRUSH brush{BS_SOLID, colorRef(color), 0};
-    return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                        DWORD(std::max(1, devicePixels(width))), &brush, 0, nullptr);
-}
-
-// Selects a pen into the image for one drawing call and deletes it after.
-class PenInUse
-{
-public:
-    PenInUse(HDC dc, HPEN pen) : m_dc(dc), m_pen(pen), m_previous(SelectObject(dc, pen)) {}
-    ~PenInUse()
-    {
-        SelectObject(m_dc, m_previous);
-        DeleteObject(m_pen);
-    }
-    PenInUse(const PenInUse &) = delete;
-    PenInUse &operator=(const PenInUse &) = delete;
-
-private:
-    HDC m_dc;
-    HPEN m_pen;
-    HGDIOBJ m_previous;
-};
 } // namespace
 
 PictureBox::PictureBox(Window &window, const Rect &geometry)
-    : Control(std::make_unique<Native>(window, Native::Kind::Surface, surfaceWindowClass(),
-                                       WS_TABSTOP | WS_GROUP, 0))
+    : Control(window, std::make_unique<Native>(window, Native::Kind::Surface, surfaceWindowClass(),
+                                               WS_TABSTOP | WS_GROUP, 0))
 {
-    native().surface = this;
     setGeometry(geometry);
     RECT client;
     GetClientRect(native().hwnd, &client);
@@ -69,12 +43,6 @@ Color PictureBox::point(Point position) const
 {
     return Color::fromPixel(
         imageOf(*this).pixel(devicePixels(position.x), devicePixels(position.y)));
-}
-
-Size PictureBox::drawingAreaSize() const
-{
-    const Rect place = geometry();
-    return {place.width - 2 * borderWidth, place.height - 2 * borderWidth};
 }
 
 void PictureBox::updateControlArea(const RectF &area)
@@ -99,7 +67,7 @@ void PictureBox::clearImage()
 void PictureBox::drawLine(PointF from, PointF to, Color color)
 {
     const HDC dc = imageOf(*this).dc();
-    const PenInUse pen(dc, roundPen(color, m_drawWidth));
+    const RoundPen pen(dc, color, m_drawWidth);
     const POINT start = devicePoint(from);
     const POINT end = devicePoint(to);
     MoveToEx(dc, start.x, start.y, nullptr);
@@ -117,7 +85,7 @@ void PictureBox::drawBox(const RectF &box, bool filled)
         FillRect(dc, &inside, brush);
         DeleteObject(brush);
     }
-    const PenInUse pen(dc, roundPen(m_foreColor, m_drawWidth));
+    const RoundPen pen(dc, m_foreColor, m_drawWidth);
     const POINT corners[] = {{rect.left, rect.top},
                              {rect.right, rect.top},
                              {rect.right, rect.bottom},
@@ -148,7 +116,3 @@ bool PictureBox::fillRegion(Point seed, Color border)
     return floodFillBorder(imageOf(*this).pixels(), {devicePixels(seed.x), devicePixels(seed.y)},
                            border.pixel(), m_fillColor.pixel());
 }
-
-// The surface is named by its window text; its changing description is kept, for no Win32
-// means of telling it without UI Automation.
-void PictureBox::describe(const std::u16string &) {}

@@ -1,6 +1,5 @@
 #include "platform/win32/surfacewindow.h"
 
-#include "platform/lightweightcontrol.h"
 #include "platform/picturebox.h"
 #include "platform/win32/displayscale.h"
 #include "platform/win32/errorreport.h"
@@ -25,9 +24,7 @@ void paintControls(const PictureBox &surface, HDC dc)
 {
     SurfacePainter::Native native{dc, displayScale()};
     SurfacePainter painter(native);
-    const auto &controls = surface.stackingOrder();
-    for (auto control = controls.rbegin(); control != controls.rend(); ++control)
-        (*control)->paint(painter);
+    surface.paintControls(painter);
 }
 
 // The composed picture of the part to repaint, made in the scratch image.
@@ -54,7 +51,7 @@ void paintSurface(Control::Native &native, HDC dc, const RECT &dirty)
     const HRGN clip = CreateRectRgnIndirect(&area);
     SelectClipRgn(scratch->dc(), clip);
     DeleteObject(clip);
-    paintControls(*native.surface, scratch->dc());
+    paintControls(static_cast<const PictureBox &>(*native.owner), scratch->dc());
     SelectClipRgn(scratch->dc(), nullptr);
     BitBlt(dc, area.left + border, area.top + border, width, height, scratch->dc(), area.left,
            area.top, SRCCOPY);

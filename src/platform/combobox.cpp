@@ -1,0 +1,15 @@
+#include "platform/combobox.h"
+
+ComboBox::~ComboBox() = default;
+
+void ComboBox::addItems(const std::vector<std::u16string> &items)
+{
+    for (const std::u16string &item : items)
+        m_items.push_back(item);
+    applyAddedItems(items);
+}
+
+std::u16string ComboBox::itemText(int index) const
+{
+    return index >= 0 && index < count() ? m_items[std::size_t(index)] : u"";
+}
