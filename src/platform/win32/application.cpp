@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,11 +13,14 @@ struct Application::Native
 {
 };
 
-// The manifest asks for Common Controls 6; its classes are registered here.
+// The manifest asks for Common Controls 6; its classes are registered here. The window's
+// thread is a single-threaded apartment, where screen readers' calls on the controls' objects
+// arrive as messages.
 Application::Application(int &, char **) : m_native(std::make_unique<Native>())
 {
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 }
 
 Application::~Application() = default;

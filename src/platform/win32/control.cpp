@@ -1,6 +1,7 @@
 // The members every control has, on its child window.
 #include "platform/control.h"
 
+#include "platform/win32/controlaccessible.h"
 #include "platform/win32/displayscale.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/natives.h"
@@ -30,6 +31,7 @@ Control::Native::Native(Window &window, Kind kind, const wchar_t *className, DWO
                            GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     window.native().controls.push_back(this);
+    serveAccessibleObject(*this);
     applyFont();
 }
 

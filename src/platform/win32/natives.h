@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+class LiveRegion;
 class PictureBox;
 class SurfaceImage;
 
@@ -60,6 +61,7 @@ struct Window::Native
     std::function<void()> onClose;
     // The child that had the focus when the window was last deactivated.
     HWND lastFocus = nullptr;
+    std::unique_ptr<LiveRegion> liveRegion;
 };
 
 struct SurfacePainter::Native
