@@ -7,8 +7,8 @@
 // half-width ones; for plain decimal and &H / &O texts, the number that an independent reading
 // gives; and a delay that stays in the 32-bit range, is the value times 20 rounded half to even,
 // and saturates beyond the range.
-#include "platform/roundint32.h"
-#include "platform/textnumber.h"
+#include "runtime/roundint32.h"
+#include "runtime/textnumber.h"
 
 #include <QRegularExpression>
 #include <QString>

@@ -1,7 +1,7 @@
 // The window's layout, its load routine, the reset and the exit.
 #include "app/form1.h"
 
-#include "figure/parking.h"
+#include "app/parking.h"
 #include "platform/application.h"
 #include "platform/textmetrics.h"
 

@@ -5,7 +5,6 @@
 #include "platform/checkbox.h"
 #include "platform/combobox.h"
 #include "platform/commandbutton.h"
-#include "platform/int16.h"
 #include "platform/label.h"
 #include "platform/labelcontrol.h"
 #include "platform/linecontrol.h"
@@ -13,6 +12,7 @@
 #include "platform/shapecontrol.h"
 #include "platform/textbox.h"
 #include "platform/window.h"
+#include "runtime/int16.h"
 
 #include <array>
 #include <cstdint>

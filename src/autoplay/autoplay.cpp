@@ -3,9 +3,9 @@
 
 #include "platform/application.h"
 #include "platform/eventdispatch.h"
-#include "platform/millisecondclock.h"
-#include "platform/roundint32.h"
-#include "platform/textnumber.h"
+#include "runtime/millisecondclock.h"
+#include "runtime/roundint32.h"
+#include "runtime/textnumber.h"
 
 namespace {
 // The marker's box at C, the end of the walk.

@@ -2,7 +2,7 @@
 #include "figure/blackboarddescription.h"
 
 #include "app/form1.h"
-#include "platform/numbertext.h"
+#include "runtime/numbertext.h"
 
 namespace {
 // A corner by its name, otherwise the side that P walks along.

@@ -1,7 +1,7 @@
 // The two optional guides on the blackboard: the travelled path and the height of the triangle.
 #include "app/form1.h"
 
-#include "figure/parking.h"
+#include "app/parking.h"
 
 // Sets X1, Y1, X2, Y2, in that order; the values are worked out in 16 bits before they arrive.
 void Form1::PlaceLine(LineControl &line, Int16 x1, Int16 y1, Int16 x2, Int16 y2)

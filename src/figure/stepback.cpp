@@ -1,7 +1,7 @@
 // One step of P back towards B.
 #include "app/form1.h"
 
-#include "figure/parking.h"
+#include "app/parking.h"
 
 // Same frame as the step forward, but it also takes away what the forward steps added: the
 // highlight and the graph piece of a side that P leaves are parked at its corner.
@@ -74,18 +74,4 @@ void Form1::PlacePathLineBack()
         park(Line4[2], line4Parking[2]);
     else if (d >= 21 && d <= 28)
         PlaceLine(Line4[2], 375, 50, 375, 50 + 25 * (d - 20));
-}
-
-// At a corner the piece of the side left is parked; elsewhere the current piece ends at P.
-void Form1::PlaceGraphLineBack()
-{
-    const Int16 d = Distance;
-    if (d == 0)
-        park(Line1, line1Parking);
-    else if (d == 8)
-        park(Line2, line2Parking);
-    else if (d == 20)
-        park(Line3, line3Parking);
-    else
-        PlaceGraphLine();
 }

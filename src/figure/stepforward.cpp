@@ -1,8 +1,8 @@
 // One step of P forward along B, A, D, C, and the parts of a step that the step back shares.
 #include "app/form1.h"
 
-#include "platform/numbertext.h"
-#include "platform/roundint32.h"
+#include "runtime/numbertext.h"
+#include "runtime/roundint32.h"
 
 void Form1::susumu_Click()
 {
@@ -66,17 +66,4 @@ void Form1::DrawTriangle()
         kokuban.floodFill(seed, kokuban.foreColor());
     }
     kokuban.setFillStyle(PictureBox::FillStyle::Transparent);
-}
-
-// Only the piece of the current side moves to end at P's distance; earlier pieces keep their
-// full length.
-void Form1::PlaceGraphLine()
-{
-    const Int16 d = Distance;
-    if (d >= 1 && d <= 8)
-        PlaceLine(Line1, 49, 200, 49 + 10 * d, 200 - 15 * d);
-    else if (d >= 9 && d <= 20)
-        PlaceLine(Line2, 129, 80, 129 + 10 * (d - 8), 80);
-    else if (d >= 21 && d <= 28)
-        PlaceLine(Line3, 249, 80, 249 + 10 * (d - 20), 80 + 15 * (d - 20));
 }

@@ -2,7 +2,7 @@
 #include "graph/graphdescription.h"
 
 #include "app/form1.h"
-#include "platform/numbertext.h"
+#include "runtime/numbertext.h"
 
 #include <cmath>
 #include <vector>

@@ -1,7 +1,7 @@
 // The graph paper: grid, axes, axis numbers and the unit of the area.
 #include "app/form1.h"
 
-#include "platform/numbertext.h"
+#include "runtime/numbertext.h"
 
 namespace {
 constexpr Color gridColor{0, 128, 0};

@@ -1,6 +1,6 @@
 // An error that escapes a handler is reported in a message box naming it, then ends the program.
 #include "platform/application.h"
-#include "platform/int16.h"
+#include "runtime/int16.h"
 
 #include <QMessageBox>
 #include <QProcess>

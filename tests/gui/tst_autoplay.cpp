@@ -1,7 +1,7 @@
 // Tests for automatic play: the walk, its stop button, its pacing, and the faults it must avoid.
 #include "figureprobe.h"
 #include "platform/application.h"
-#include "platform/millisecondclock.h"
+#include "runtime/millisecondclock.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

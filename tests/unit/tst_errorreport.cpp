@@ -1,6 +1,6 @@
 // The report of an error that ends the program, and the UTF-8 of exception texts read into it.
-#include "platform/runtimeerror.h"
 #include "qtpeers.h"
+#include "runtime/runtimeerror.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // Text laid out in the layout face's character widths: code points, the width table, and where
 // each character lands.
-#include "platform/fittedtext.h"
+#include "platform/shared/fittedtext.h"
 
 #include <QList>
 #include <QTest>

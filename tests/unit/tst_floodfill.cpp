@@ -1,6 +1,6 @@
 // Border flood fill: pictures painted by hand, and shapes checked against a naive search.
-#include "platform/floodfill.h"
 #include "platform/qt/imagefloodfill.h"
+#include "platform/shared/floodfill.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,8 +1,8 @@
 // The 16-bit arithmetic with its overflow error, and numbers turned into text.
-#include "platform/int16.h"
-#include "platform/numbertext.h"
-#include "platform/runtimeerror.h"
 #include "qtpeers.h"
+#include "runtime/int16.h"
+#include "runtime/numbertext.h"
+#include "runtime/runtimeerror.h"
 
 #include <QTest>
 

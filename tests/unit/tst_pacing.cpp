@@ -1,9 +1,9 @@
 // Tests for the pieces that pace automatic play: the delay conversion, the clock, the dispatch.
 #include "platform/eventdispatch.h"
-#include "platform/millisecondclock.h"
-#include "platform/roundint32.h"
-#include "platform/textnumber.h"
 #include "qtpeers.h"
+#include "runtime/millisecondclock.h"
+#include "runtime/roundint32.h"
+#include "runtime/textnumber.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,7 +1,7 @@
 // The antialiased painter that the browser's surfaces draw with: exact blending, a solid core
 // that stops the flood fill, the fast paths agreeing with the general one, and the clip.
-#include "platform/floodfill.h"
-#include "platform/rasterpainter.h"
+#include "platform/shared/floodfill.h"
+#include "platform/shared/rasterpainter.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // Tests for reading the number a text begins with.
-#include "platform/textnumber.h"
 #include "qtpeers.h"
+#include "runtime/textnumber.h"
 
 #include <QRandomGenerator>
 #include <QTest>

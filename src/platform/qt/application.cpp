@@ -4,9 +4,9 @@
 #include "platform/qt/comboboxaccessible.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/qtext.h"
-#include "platform/runtimeerror.h"
 #include "res/programicon.h"
 #include "res/version.h"
+#include "runtime/runtimeerror.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Handling pending events, sleeping in the event loop until an event or a deadline.
 #include "platform/eventdispatch.h"
 
-#include "platform/millisecondclock.h"
+#include "runtime/millisecondclock.h"
 
 #include <QCoreApplication>
 #include <QTimer>

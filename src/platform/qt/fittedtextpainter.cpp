@@ -1,6 +1,6 @@
 #include "platform/qt/fittedtextpainter.h"
 
-#include "platform/fittedtext.h"
+#include "platform/shared/fittedtext.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

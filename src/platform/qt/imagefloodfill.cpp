@@ -1,6 +1,6 @@
 #include "platform/qt/imagefloodfill.h"
 
-#include "platform/floodfill.h"
+#include "platform/shared/floodfill.h"
 
 bool floodFillBorder(QImage &image, QPoint seed, QRgb border, QRgb fill)
 {

@@ -1,13 +1,13 @@
 // A surface's drawing on its widget's image, at the widget's device pixel ratio.
 #include "platform/picturebox.h"
 
-#include "platform/floodfill.h"
 #include "platform/qt/fittedtextpainter.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/natives.h"
 #include "platform/qt/nativewidget.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/surfacewidget.h"
+#include "platform/shared/floodfill.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

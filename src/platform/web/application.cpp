@@ -1,9 +1,9 @@
 // The page as the program's application: its start, the entry of its events and its end.
 #include "platform/application.h"
 
-#include "platform/runtimeerror.h"
 #include "platform/web/eventrouter.h"
 #include "platform/web/page.h"
+#include "runtime/runtimeerror.h"
 
 #include <emscripten.h>
 #include <emscripten/eventloop.h>

@@ -1,6 +1,6 @@
 #include "platform/checkbox.h"
 
-#include "platform/checkboxclick.h"
+#include "platform/shared/checkboxclick.h"
 #include "platform/web/natives.h"
 
 CheckBox::CheckBox(Window &) : Control(std::make_unique<Native>(ElementKind::CheckBox)) {}

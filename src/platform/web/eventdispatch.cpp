@@ -1,9 +1,9 @@
 // Handling the events queued while a handler waits, sleeping in short slices until the deadline.
 #include "platform/eventdispatch.h"
 
-#include "platform/millisecondclock.h"
 #include "platform/web/eventrouter.h"
 #include "platform/web/page.h"
+#include "runtime/millisecondclock.h"
 
 #include <algorithm>
 #include <emscripten.h>

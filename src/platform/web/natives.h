@@ -3,7 +3,7 @@
 
 #include "platform/color.h"
 #include "platform/control.h"
-#include "platform/rasterpainter.h"
+#include "platform/shared/rasterpainter.h"
 #include "platform/surfacepainter.h"
 #include "platform/web/page.h"
 #include "platform/web/textimages.h"

@@ -1,9 +1,9 @@
 #include "platform/web/surface.h"
 
-#include "platform/floodfill.h"
 #include "platform/lightweightcontrol.h"
 #include "platform/picturebox.h"
-#include "platform/rasterpainter.h"
+#include "platform/shared/floodfill.h"
+#include "platform/shared/rasterpainter.h"
 #include "platform/web/devicepixels.h"
 #include "platform/web/eventrouter.h"
 #include "platform/web/natives.h"

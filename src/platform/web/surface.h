@@ -2,9 +2,9 @@
 #pragma once
 
 #include "platform/color.h"
-#include "platform/floodfill.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/shared/floodfill.h"
 #include "platform/web/textimages.h"
 
 #include <cstdint>

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "platform/color.h"
-#include "platform/fittedtext.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
-#include "platform/rasterpainter.h"
+#include "platform/shared/fittedtext.h"
+#include "platform/shared/rasterpainter.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "platform/checkbox.h"
 
-#include "platform/checkboxclick.h"
+#include "platform/shared/checkboxclick.h"
 #include "platform/win32/natives.h"
 
 CheckBox::CheckBox(Window &window)

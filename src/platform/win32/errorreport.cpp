@@ -1,8 +1,8 @@
 #include "platform/win32/errorreport.h"
 
 #include "platform/application.h"
-#include "platform/runtimeerror.h"
 #include "platform/win32/win32text.h"
+#include "runtime/runtimeerror.h"
 
 #include <cstdlib>
 

@@ -2,8 +2,8 @@
 #include "platform/eventdispatch.h"
 
 #include "platform/application.h"
-#include "platform/millisecondclock.h"
 #include "platform/win32/messagepump.h"
+#include "runtime/millisecondclock.h"
 
 #include <windows.h>
 

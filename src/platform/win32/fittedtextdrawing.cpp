@@ -1,6 +1,6 @@
 #include "platform/win32/fittedtextdrawing.h"
 
-#include "platform/fittedtext.h"
+#include "platform/shared/fittedtext.h"
 #include "platform/win32/displayscale.h"
 
 #include <cmath>

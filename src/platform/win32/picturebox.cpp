@@ -1,7 +1,7 @@
 // A surface's drawing on its DIB section with GDI, at device pixels.
 #include "platform/picturebox.h"
 
-#include "platform/floodfill.h"
+#include "platform/shared/floodfill.h"
 #include "platform/win32/displayscale.h"
 #include "platform/win32/fittedtextdrawing.h"
 #include "platform/win32/fonts.h"

@@ -1,8 +1,8 @@
 // A 32-bit top-down DIB section with a memory device context for GDI to draw into.
 #pragma once
 
-#include "platform/floodfill.h"
 #include "platform/geometry.h"
+#include "platform/shared/floodfill.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // The millisecond clock, on the system's steady clock.
-#include "platform/millisecondclock.h"
+#include "runtime/millisecondclock.h"
 
 #include <chrono>
 

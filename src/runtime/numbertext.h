@@ -1,7 +1,7 @@
 // The runtime's ways of turning a number into text.
 #pragma once
 
-#include "platform/int16.h"
+#include "runtime/int16.h"
 
 #include <string>
 

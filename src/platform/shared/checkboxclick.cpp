@@ -1,4 +1,4 @@
-#include "platform/checkboxclick.h"
+#include "platform/shared/checkboxclick.h"
 
 #include "platform/checkbox.h"
 

@@ -2,8 +2,8 @@
 // not cheaply read back what it drew: the picture is made here, where the flood fill reads it.
 #pragma once
 
-#include "platform/floodfill.h"
 #include "platform/geometry.h"
+#include "platform/shared/floodfill.h"
 
 #include <cstddef>
 #include <cstdint>

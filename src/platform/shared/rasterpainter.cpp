@@ -1,5 +1,5 @@
 // Coverage from the distance of each pixel's centre to the shape, blended byte by byte.
-#include "platform/rasterpainter.h"
+#include "platform/shared/rasterpainter.h"
 
 #include <algorithm>
 #include <cmath>

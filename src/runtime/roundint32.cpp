@@ -1,5 +1,5 @@
 // Rounding a double half to even into the 32-bit range.
-#include "platform/roundint32.h"
+#include "runtime/roundint32.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "platform/fittedtext.h"
+#include "platform/shared/fittedtext.h"
 
 double layoutAdvance(char32_t character)
 {

@@ -1,6 +1,6 @@
-#include "platform/runtimeerror.h"
+#include "runtime/runtimeerror.h"
 
-#include "platform/numbertext.h"
+#include "runtime/numbertext.h"
 
 namespace {
 const char *describe(RuntimeError::Code code)

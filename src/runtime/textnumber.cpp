@@ -1,5 +1,5 @@
 // Reading the number a text begins with: decimal, &H hexadecimal or &O octal.
-#include "platform/textnumber.h"
+#include "runtime/textnumber.h"
 
 #include <algorithm>
 #include <cfloat>

@@ -1,5 +1,5 @@
 // Border flood fill: a span fill with an explicit stack over 32-bit pixels.
-#include "platform/floodfill.h"
+#include "platform/shared/floodfill.h"
 
 #include <algorithm>
 #include <cstddef>

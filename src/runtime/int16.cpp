@@ -1,6 +1,6 @@
-#include "platform/int16.h"
+#include "runtime/int16.h"
 
-#include "platform/runtimeerror.h"
+#include "runtime/runtimeerror.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "platform/numbertext.h"
+#include "runtime/numbertext.h"
 
 #include <string>
 
