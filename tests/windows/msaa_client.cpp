@@ -10,6 +10,7 @@
 #include <oleacc.h>
 
 #include <cstdio>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -151,18 +152,45 @@ std::wstring eventName(DWORD event)
     }
 }
 
+struct Event
+{
+    std::wstring name;
+    HWND hwnd;
+    LONG object;
+    LONG child;
+};
+
+// A call into the program lets further events in while it waits; they wait their turn, so that
+// the events are read in the order they came.
+std::deque<Event> events;
+
 void CALLBACK heard(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD)
 {
-    const std::wstring name = eventName(event);
-    if (name.empty())
+    if (const std::wstring name = eventName(event); !name.empty())
+        events.push_back({name, hwnd, object, child});
+}
+
+void readEvents()
+{
+    static bool reading = false;
+    if (reading)
         return;
-    IAccessible *accessible = nullptr;
-    VARIANT id;
-    VariantInit(&id);
-    if (FAILED(AccessibleObjectFromEvent(hwnd, DWORD(object), DWORD(child), &accessible, &id)))
-        return print(name + L"\t(no object)");
-    print(name + L"\t" + describe(*accessible, id));
-    accessible->Release();
+    reading = true;
+    while (!events.empty()) {
+        const Event event = events.front();
+        events.pop_front();
+        IAccessible *accessible = nullptr;
+        VARIANT id;
+        VariantInit(&id);
+        if (FAILED(AccessibleObjectFromEvent(event.hwnd, DWORD(event.object), DWORD(event.child),
+                                             &accessible, &id))) {
+            print(event.name + L"\t(no object)");
+            continue;
+        }
+        print(event.name + L"\t" + describe(*accessible, id));
+        accessible->Release();
+    }
+    reading = false;
 }
 
 int listenUntil(const wchar_t *stopFile)
@@ -179,6 +207,7 @@ int listenUntil(const wchar_t *stopFile)
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&message);
+        readEvents();
     }
     UnhookWinEvent(hook);
     return 0;
