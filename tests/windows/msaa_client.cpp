@@ -115,7 +115,7 @@ int listControls()
         if (children[std::size_t(i)].vt == VT_DISPATCH) {
             IAccessible *window = nullptr;
             children[std::size_t(i)].pdispVal->QueryInterface(accessibleInterface,
-                                                               reinterpret_cast<void **>(&window));
+                                                              reinterpret_cast<void **>(&window));
             if (window != nullptr) {
                 WindowFromAccessibleObject(window, &child);
                 window->Release();
@@ -197,8 +197,8 @@ int listenUntil(const wchar_t *stopFile)
 {
     DWORD process = 0;
     GetWindowThreadProcessId(programWindow(), &process);
-    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, heard, process, 0,
-                                               WINEVENT_OUTOFCONTEXT);
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, heard, process, 0, WINEVENT_OUTOFCONTEXT);
     if (hook == nullptr)
         return print(L"error\tno hook"), 1;
     print(L"ready");

@@ -5,9 +5,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 #include <cstdio>
 #include <cstdlib>
+#include <objbase.h>
 
 struct Application::Native
 {
