@@ -58,7 +58,8 @@ LRESULT CALLBACK answerObjectRequest(HWND hwnd, UINT message, WPARAM wParam, LPA
 }
 } // namespace
 
-HRESULT ControlAccessible::read(const VARIANT &child, std::optional<AccessibleFacts> &facts) const
+template <typename Answer>
+HRESULT ControlAccessible::withFacts(const VARIANT &child, Answer answer) const
 {
     if (!isSelf(child))
         return E_INVALIDARG;
@@ -66,11 +67,10 @@ HRESULT ControlAccessible::read(const VARIANT &child, std::optional<AccessibleFa
     if (control == nullptr)
         return RPC_E_DISCONNECTED;
     try {
-        facts = accessibleFacts(*control);
+        return answer(accessibleFacts(*control));
     } catch (const std::bad_alloc &) {
         return E_OUTOFMEMORY;
     }
-    return S_OK;
 }
 
 HRESULT ControlAccessible::QueryInterface(REFIID requested, void **object)
@@ -144,48 +144,40 @@ HRESULT ControlAccessible::get_accChild(VARIANT, IDispatch **object)
 
 HRESULT ControlAccessible::get_accName(VARIANT child, BSTR *name)
 {
-    std::optional<AccessibleFacts> facts;
-    if (const HRESULT result = read(child, facts); result != S_OK)
-        return result;
-    return giveText(facts->name, name);
+    return withFacts(child,
+                     [name](const AccessibleFacts &facts) { return giveText(facts.name, name); });
 }
 
 HRESULT ControlAccessible::get_accValue(VARIANT child, BSTR *value)
 {
-    std::optional<AccessibleFacts> facts;
-    if (const HRESULT result = read(child, facts); result != S_OK)
-        return result;
-    if (!facts->value) {
-        *value = nullptr;
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    return giveText(*facts->value, value);
+    return withFacts(child, [value](const AccessibleFacts &facts) {
+        if (!facts.value) {
+            *value = nullptr;
+            return DISP_E_MEMBERNOTFOUND;
+        }
+        return giveText(*facts.value, value);
+    });
 }
 
 HRESULT ControlAccessible::get_accDescription(VARIANT child, BSTR *description)
 {
-    std::optional<AccessibleFacts> facts;
-    if (const HRESULT result = read(child, facts); result != S_OK)
-        return result;
-    if (facts->description.empty())
-        return giveNothing(description);
-    return giveText(facts->description, description);
+    return withFacts(child, [description](const AccessibleFacts &facts) {
+        if (facts.description.empty())
+            return giveNothing(description);
+        return giveText(facts.description, description);
+    });
 }
 
 HRESULT ControlAccessible::get_accRole(VARIANT child, VARIANT *role)
 {
-    std::optional<AccessibleFacts> facts;
-    if (const HRESULT result = read(child, facts); result != S_OK)
-        return result;
-    return giveNumber(facts->role, role);
+    return withFacts(child,
+                     [role](const AccessibleFacts &facts) { return giveNumber(facts.role, role); });
 }
 
 HRESULT ControlAccessible::get_accState(VARIANT child, VARIANT *state)
 {
-    std::optional<AccessibleFacts> facts;
-    if (const HRESULT result = read(child, facts); result != S_OK)
-        return result;
-    return giveNumber(facts->state, state);
+    return withFacts(
+        child, [state](const AccessibleFacts &facts) { return giveNumber(facts.state, state); });
 }
 
 HRESULT ControlAccessible::get_accHelp(VARIANT, BSTR *help)
@@ -220,12 +212,11 @@ HRESULT ControlAccessible::get_accSelection(VARIANT *selection)
 
 HRESULT ControlAccessible::get_accDefaultAction(VARIANT child, BSTR *action)
 {
-    std::optional<AccessibleFacts> facts;
-    if (const HRESULT result = read(child, facts); result != S_OK)
-        return result;
-    if (!facts->clicks)
-        return giveNothing(action);
-    return giveText(pressAction, action);
+    return withFacts(child, [action](const AccessibleFacts &facts) {
+        if (!facts.clicks)
+            return giveNothing(action);
+        return giveText(pressAction, action);
+    });
 }
 
 HRESULT ControlAccessible::accSelect(LONG flags, VARIANT child)
@@ -272,14 +263,13 @@ HRESULT ControlAccessible::accHitTest(LONG x, LONG y, VARIANT *child)
 // Posted, not run here: a click may start a walk, which must not hold the screen reader's call.
 HRESULT ControlAccessible::accDoDefaultAction(VARIANT child)
 {
-    std::optional<AccessibleFacts> facts;
-    if (const HRESULT result = read(child, facts); result != S_OK)
-        return result;
-    if (!facts->clicks)
-        return DISP_E_MEMBERNOTFOUND;
-    if ((facts->state & STATE_SYSTEM_UNAVAILABLE) == 0)
-        PostMessageW(m_control, BM_CLICK, 0, 0);
-    return S_OK;
+    return withFacts(child, [this](const AccessibleFacts &facts) {
+        if (!facts.clicks)
+            return DISP_E_MEMBERNOTFOUND;
+        if ((facts.state & STATE_SYSTEM_UNAVAILABLE) == 0)
+            PostMessageW(m_control, BM_CLICK, 0, 0);
+        return S_OK;
+    });
 }
 
 HRESULT ControlAccessible::put_accName(VARIANT, BSTR)

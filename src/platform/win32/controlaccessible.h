@@ -7,8 +7,6 @@
 
 #include <oleacc.h>
 
-#include <optional>
-
 // Windows' own proxies know the standard controls only by their window classes, and Wine's give
 // every one the client role; this object says what the program's control is. It holds only the
 // control's window and reads the control afresh at every call, so that a screen reader holding
@@ -55,9 +53,9 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
 
 private:
-    // The control's facts now, for the object itself, the only child id it has: an error for
-    // any other child id and once the control's window is gone.
-    HRESULT read(const VARIANT &child, std::optional<AccessibleFacts> &facts) const;
+    // Answers from the control's facts now, for the object itself, the only child id it has: an
+    // error for any other child id and once the control's window is gone.
+    template <typename Answer> HRESULT withFacts(const VARIANT &child, Answer answer) const;
 
     LONG m_references = 1;
     HWND m_control;
