@@ -13,15 +13,24 @@ class Window;
 class ComboBox : public Control
 {
 public:
+    // Backend: makes the combo box's native peer.
     explicit ComboBox(Window &window);
 
     void addItems(const std::vector<std::u16string> &items);
-    int count() const;
+    int count() const { return int(m_items.size()); }
+    // The item's text, or an empty text for an index outside the list.
     std::u16string itemText(int index) const;
-    // Puts the item's text into the edit field.
+    // Backend: puts the item's text into the edit field.
     void setCurrentIndex(int index);
 
-    // The edit field's text.
+    // Backend: the edit field's text, as the user left it.
     std::u16string text() const;
+    // Backend: replaces the edit field's text.
     void setText(const std::u16string &text);
+
+private:
+    // Backend: appends the items just stored to the native list.
+    void applyAddedItems(const std::vector<std::u16string> &items);
+
+    std::vector<std::u16string> m_items;
 };

@@ -5,35 +5,58 @@
 #include "platform/geometry.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
-// The native peer is the backend's: each window system defines Native and these members.
+class Window;
+
+// The state the program sets and reads back is kept here, once for every window system. Each
+// backend defines Native, the native peer's handles, and the members marked "Backend:", which
+// show a change on the peer when the shared setter has stored it.
 class Control
 {
 public:
     struct Native;
 
+    // Backend: destroys the native peer.
     virtual ~Control();
     Control(const Control &) = delete;
     Control &operator=(const Control &) = delete;
 
-    Rect geometry() const;
+    Rect geometry() const { return m_geometry; }
     void setGeometry(const Rect &geometry);
-    bool isEnabled() const;
+    bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
+    // The control's own font, or the window's while it has none.
     Font font() const;
     void setFont(const Font &font);
-    bool hasFocus() const;
-    void setFocus();
     // What a screen reader calls the control.
-    std::u16string accessibleName() const;
+    std::u16string accessibleName() const { return m_accessibleName; }
     void setAccessibleName(const std::u16string &name);
+
+    // Backend: whether the keyboard focus is in the control (or in a part of it).
+    bool hasFocus() const;
+    // Backend: gives the control the keyboard focus.
+    void setFocus();
 
     Native &native() const { return *m_native; }
 
 protected:
-    explicit Control(std::unique_ptr<Native> native);
+    // Backend: links the native peer, made by the derived control's constructor, to the control
+    // wherever the window system's events need to find it.
+    Control(Window &window, std::unique_ptr<Native> native);
 
 private:
+    // Backend: each shows the state just stored on the native peer.
+    void applyGeometry();
+    void applyEnabled();
+    void applyFont();
+    void applyAccessibleName();
+
+    const Window &m_window;
     std::unique_ptr<Native> m_native;
+    Rect m_geometry;
+    bool m_enabled = true;
+    std::optional<Font> m_font;
+    std::u16string m_accessibleName;
 };

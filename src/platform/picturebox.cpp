@@ -68,6 +68,12 @@ void PictureBox::drawn(const RectF &area)
     updateArea(area.grown(m_drawWidth / 2.0 + 1));
 }
 
+Size PictureBox::drawingAreaSize() const
+{
+    const Rect place = geometry();
+    return {place.width - 2 * borderWidth, place.height - 2 * borderWidth};
+}
+
 RectF PictureBox::drawingArea() const
 {
     const Size size = drawingAreaSize();

@@ -20,13 +20,12 @@ public:
 
     static constexpr int borderWidth = 2;
 
+    // Backend: makes the surface's native peer and its image, then clears it (cls).
     PictureBox(Window &window, const Rect &geometry);
 
     Color backColor() const { return m_backColor; }
     Color foreColor() const { return m_foreColor; }
-    Color fillColor() const { return m_fillColor; }
     FillStyle fillStyle() const { return m_fillStyle; }
-    int drawWidth() const { return m_drawWidth; }
     float currentX() const { return m_currentX; }
     float currentY() const { return m_currentY; }
 
@@ -55,17 +54,18 @@ public:
     // the fill style is solid; a transparent fill style paints nothing.
     void floodFill(Point seed, Color border);
 
-    // The colour drawn at a point of the drawing area.
+    // Backend: the colour drawn at a point of the drawing area.
     Color point(Point position) const;
+    // The part inside the sunken border, in logical pixels.
     Size drawingAreaSize() const;
 
     // The controls on the surface, front to back.
     void setStackingOrder(std::vector<const LightweightControl *> frontToBack);
     const std::vector<const LightweightControl *> &stackingOrder() const { return m_controls; }
-    // Repaints a part of the drawing area.
+    // Backend: repaints a part of the drawing area.
     void updateArea(const RectF &area);
-    // Repaints a part of the drawing area where a control changed: a backend that follows the
-    // drawing itself needs to hear only of the controls.
+    // Backend: repaints a part of the drawing area where a control changed: a backend that
+    // follows the drawing itself needs to hear only of the controls.
     void updateControlArea(const RectF &area);
 
     // What a screen reader is told the surface shows. An unchanged text is not sent again, so
@@ -76,13 +76,14 @@ public:
 private:
     RectF drawingArea() const;
     void drawn(const RectF &area);
-    // The backend's halves of the drawing calls above.
+    // Backend: the halves of the drawing calls above, on the surface's image at device pixels.
     void clearImage();
     void drawLine(PointF from, PointF to, Color color);
     void drawBox(const RectF &box, bool filled);
     // Draws at the text position; gives the width taken and the line height.
     SizeF drawText(const std::u16string &text);
     bool fillRegion(Point seed, Color border);
+    // Backend: tells screen readers the description just stored.
     void describe(const std::u16string &description);
 
     Color m_backColor{255, 255, 255};

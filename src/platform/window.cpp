@@ -1,7 +1,25 @@
-// The tab order as the program keeps it; each backend gives the window system the same order.
+// The window's state and handlers as the program keeps them; each backend shows the changes.
 #include "platform/window.h"
 
 #include "platform/control.h"
+
+void Window::setCaption(const std::u16string &caption)
+{
+    m_caption = caption;
+    applyCaption();
+}
+
+void Window::setBackColor(Color color)
+{
+    m_backColor = color;
+    applyBackColor();
+}
+
+void Window::setFont(const Font &font)
+{
+    m_font = font;
+    applyFont();
+}
 
 void Window::setTabOrder(const std::vector<Control *> &order)
 {
@@ -15,4 +33,25 @@ Control *Window::focusedControl() const
         if (control->hasFocus())
             return control;
     return nullptr;
+}
+
+void Window::setKeyPreview(std::function<bool(const KeyPress &)> preview)
+{
+    m_keyPreview = std::move(preview);
+}
+
+void Window::setOnClose(std::function<void()> onClose)
+{
+    m_onClose = std::move(onClose);
+}
+
+bool Window::previewKey(const KeyPress &press)
+{
+    return m_keyPreview && m_keyPreview(press);
+}
+
+void Window::handleClose()
+{
+    if (m_onClose)
+        m_onClose();
 }

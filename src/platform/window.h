@@ -22,28 +22,34 @@ struct KeyPress
     bool withModifiers = false;
 };
 
+// The state the program sets and reads back, and its handlers, are kept here, once for every
+// window system. Each backend defines Native and the members marked "Backend:".
 class Window
 {
 public:
     struct Native;
 
+    // Backend: makes the top-level window, not shown yet.
     Window();
+    // Backend: destroys it.
     virtual ~Window();
     Window(const Window &) = delete;
     Window &operator=(const Window &) = delete;
 
-    std::u16string caption() const;
+    std::u16string caption() const { return m_caption; }
     void setCaption(const std::u16string &caption);
-    Size clientSize() const;
+    // Backend: sizes the client area, in logical pixels.
     void setClientSize(Size size);
-    Color backColor() const;
+    Color backColor() const { return m_backColor; }
     void setBackColor(Color color);
     // The font of every control that is given none of its own.
+    Font font() const { return m_font; }
     void setFont(const Font &font);
     // Tab moves through the controls in this order, Shift+Tab back.
     void setTabOrder(const std::vector<Control *> &order);
     // The control of the tab order that has the focus, or nullptr.
     Control *focusedControl() const;
+    // Backend: shows the window.
     void show();
 
     // Sees every key pressed in the window before the focused control does; returning true
@@ -52,15 +58,30 @@ public:
     // Called when the user closes the window by its frame or the system's close key.
     void setOnClose(std::function<void()> onClose);
 
-    // Has a screen reader speak the text once, politely, wherever the focus is.
+    // Backend: has a screen reader speak the text once, politely, wherever the focus is.
     void announce(const std::u16string &text);
+
+    // For the backend, as the window system reports a key press in the window: runs the key
+    // preview, and gives whether it took the key.
+    bool previewKey(const KeyPress &press);
+    // For the backend, as the user closes the window: runs the close handler.
+    void handleClose();
 
     Native &native() const { return *m_native; }
 
 private:
-    // The backend's half of setTabOrder: the window system's own order of the controls.
+    // Backend: each shows the state just stored.
+    void applyCaption();
+    void applyBackColor();
+    void applyFont();
+    // Backend: the window system's own order of the controls.
     void applyTabOrder(const std::vector<Control *> &order);
 
     std::unique_ptr<Native> m_native;
+    std::u16string m_caption;
+    Color m_backColor{240, 240, 240};
+    Font m_font = defaultUiFont();
     std::vector<Control *> m_tabOrder;
+    std::function<bool(const KeyPress &)> m_keyPreview;
+    std::function<void()> m_onClose;
 };

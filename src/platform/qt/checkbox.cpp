@@ -6,15 +6,16 @@
 #include <QCheckBox>
 
 CheckBox::CheckBox(Window &window)
-    : Control(std::make_unique<Native>(new QCheckBox(parentWidget(window))))
-{}
-
-void CheckBox::setCaption(const std::u16string &caption)
+    : ClickableControl(window, std::make_unique<Native>(new QCheckBox(parentWidget(window))))
 {
-    widgetOf<QCheckBox>(*this).setText(toQString(caption));
+    QObject::connect(&widgetOf<QCheckBox>(*this), &QCheckBox::clicked, [this] { handleClick(); });
 }
 
-// 2 is the grayed state, which only the program could set.
+void CheckBox::applyCaption()
+{
+    widgetOf<QCheckBox>(*this).setText(toQString(m_caption));
+}
+
 int CheckBox::value() const
 {
     switch (widgetOf<QCheckBox>(*this).checkState()) {
@@ -33,14 +34,4 @@ void CheckBox::setValue(int value)
     widgetOf<QCheckBox>(*this).setCheckState(value == 0   ? Qt::Unchecked
                                              : value == 1 ? Qt::Checked
                                                           : Qt::PartiallyChecked);
-}
-
-void CheckBox::click()
-{
-    widgetOf<QCheckBox>(*this).click();
-}
-
-void CheckBox::setOnClick(std::function<void()> onClick)
-{
-    QObject::connect(&widgetOf<QCheckBox>(*this), &QCheckBox::clicked, std::move(onClick));
 }

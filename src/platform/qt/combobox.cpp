@@ -5,23 +5,13 @@
 #include "platform/qt/qtext.h"
 
 ComboBox::ComboBox(Window &window)
-    : Control(std::make_unique<Native>(new DropDownCombo(parentWidget(window))))
+    : Control(window, std::make_unique<Native>(new DropDownCombo(parentWidget(window))))
 {}
 
-void ComboBox::addItems(const std::vector<std::u16string> &items)
+void ComboBox::applyAddedItems(const std::vector<std::u16string> &items)
 {
     for (const std::u16string &item : items)
         widgetOf<QComboBox>(*this).addItem(toQString(item));
-}
-
-int ComboBox::count() const
-{
-    return widgetOf<QComboBox>(*this).count();
-}
-
-std::u16string ComboBox::itemText(int index) const
-{
-    return fromQString(widgetOf<QComboBox>(*this).itemText(index));
 }
 
 void ComboBox::setCurrentIndex(int index)

@@ -6,39 +6,22 @@
 #include <QPushButton>
 
 CommandButton::CommandButton(Window &window)
-    : Control(std::make_unique<Native>(new QPushButton(parentWidget(window))))
-{}
-
-std::u16string CommandButton::caption() const
+    : ClickableControl(window, std::make_unique<Native>(new QPushButton(parentWidget(window))))
 {
-    return fromQString(widgetOf<QPushButton>(*this).text());
+    QObject::connect(&widgetOf<QPushButton>(*this), &QPushButton::clicked,
+                     [this] { handleClick(); });
 }
 
-void CommandButton::setCaption(const std::u16string &caption)
+void CommandButton::applyCaption()
 {
-    widgetOf<QPushButton>(*this).setText(toQString(caption));
-}
-
-Color CommandButton::backColor() const
-{
-    return fromQColor(widgetOf(*this).palette().color(QPalette::Button));
+    widgetOf<QPushButton>(*this).setText(toQString(m_caption));
 }
 
 // The face keeps its colour in the application's style, which paints from the palette.
-void CommandButton::setBackColor(Color color)
+void CommandButton::applyBackColor()
 {
     QWidget &button = widgetOf(*this);
     QPalette palette = button.palette();
-    palette.setColor(QPalette::Button, toQColor(color));
+    palette.setColor(QPalette::Button, toQColor(*m_backColor));
     button.setPalette(palette);
-}
-
-void CommandButton::click()
-{
-    widgetOf<QPushButton>(*this).click();
-}
-
-void CommandButton::setOnClick(std::function<void()> onClick)
-{
-    QObject::connect(&widgetOf<QPushButton>(*this), &QPushButton::clicked, std::move(onClick));
 }

@@ -6,40 +6,25 @@
 #include "platform/qt/nativewidget.h"
 #include "platform/qt/qtext.h"
 
-Control::Control(std::unique_ptr<Native> native) : m_native(std::move(native)) {}
+Control::Control(Window &window, std::unique_ptr<Native> native)
+    : m_window(window), m_native(std::move(native))
+{}
 
 Control::~Control() = default;
 
-Rect Control::geometry() const
+void Control::applyGeometry()
 {
-    const QRect rect = m_native->widget->geometry();
-    return {rect.x(), rect.y(), rect.width(), rect.height()};
+    m_native->widget->setGeometry(toQRect(m_geometry));
 }
 
-void Control::setGeometry(const Rect &geometry)
+void Control::applyEnabled()
 {
-    m_native->widget->setGeometry(toQRect(geometry));
+    m_native->widget->setEnabled(m_enabled);
 }
 
-bool Control::isEnabled() const
+void Control::applyFont()
 {
-    return m_native->widget->isEnabled();
-}
-
-void Control::setEnabled(bool enabled)
-{
-    m_native->widget->setEnabled(enabled);
-}
-
-Font Control::font() const
-{
-    return m_native->font;
-}
-
-void Control::setFont(const Font &font)
-{
-    m_native->font = font;
-    m_native->widget->setFont(qtFont(font));
+    m_native->widget->setFont(qtFont(font()));
 }
 
 bool Control::hasFocus() const
@@ -52,14 +37,9 @@ void Control::setFocus()
     m_native->widget->setFocus();
 }
 
-std::u16string Control::accessibleName() const
+void Control::applyAccessibleName()
 {
-    return fromQString(m_native->widget->accessibleName());
-}
-
-void Control::setAccessibleName(const std::u16string &name)
-{
-    m_native->widget->setAccessibleName(toQString(name));
+    m_native->widget->setAccessibleName(toQString(m_accessibleName));
 }
 
 QWidget &nativeWidget(const Control &control)

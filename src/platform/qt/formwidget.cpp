@@ -1,10 +1,11 @@
 #include "platform/qt/formwidget.h"
 
+#include "platform/window.h"
+
 #include <QCloseEvent>
 
 void FormWidget::closeEvent(QCloseEvent *event)
 {
-    if (onClose)
-        onClose();
+    m_window.handleClose();
     event->accept();
 }

@@ -5,14 +5,19 @@
 #include "platform/qt/announcer.h"
 
 #include <QWidget>
-#include <functional>
+
+class Window;
 
 class FormWidget : public QWidget
 {
 public:
-    std::function<void()> onClose;
+    explicit FormWidget(Window &window) : m_window(window) {}
+
     Announcer announcer{this};
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    Window &m_window;
 };

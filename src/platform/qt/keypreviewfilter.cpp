@@ -27,16 +27,17 @@ KeyPress pressOf(const QKeyEvent &event)
 }
 } // namespace
 
-KeyPreviewFilter::KeyPreviewFilter(const QWidget &window) : m_window(window)
+KeyPreviewFilter::KeyPreviewFilter(Window &window, const QWidget &widget)
+    : m_window(window), m_widget(widget)
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
 bool KeyPreviewFilter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !preview || !isInWindow(watched))
+    if (event->type() != QEvent::KeyPress || !isInWindow(watched))
         return false;
-    if (!preview(pressOf(static_cast<const QKeyEvent &>(*event))))
+    if (!m_window.previewKey(pressOf(static_cast<const QKeyEvent &>(*event))))
         return false;
     event->accept();
     return true;
@@ -45,5 +46,5 @@ bool KeyPreviewFilter::eventFilter(QObject *watched, QEvent *event)
 bool KeyPreviewFilter::isInWindow(const QObject *watched) const
 {
     const auto *const widget = qobject_cast<const QWidget *>(watched);
-    return widget != nullptr && widget->window() == &m_window;
+    return widget != nullptr && widget->window() == &m_widget;
 }

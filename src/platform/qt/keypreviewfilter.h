@@ -4,7 +4,6 @@
 #include "platform/window.h"
 
 #include <QObject>
-#include <functional>
 
 class QKeyEvent;
 class QWidget;
@@ -15,9 +14,7 @@ class QWidget;
 class KeyPreviewFilter : public QObject
 {
 public:
-    explicit KeyPreviewFilter(const QWidget &window);
-
-    std::function<bool(const KeyPress &)> preview;
+    KeyPreviewFilter(Window &window, const QWidget &widget);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -25,5 +22,6 @@ protected:
 private:
     bool isInWindow(const QObject *watched) const;
 
-    const QWidget &m_window;
+    Window &m_window;
+    const QWidget &m_widget;
 };

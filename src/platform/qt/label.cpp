@@ -14,29 +14,25 @@ void setColor(QWidget &widget, QPalette::ColorRole role, Color color)
 }
 } // namespace
 
-Label::Label(Window &window) : Control(std::make_unique<Native>(new QLabel(parentWidget(window))))
+Label::Label(Window &window)
+    : Control(window, std::make_unique<Native>(new QLabel(parentWidget(window))))
 {
     QLabel &label = widgetOf<QLabel>(*this);
     label.setMargin(0);
     label.setAutoFillBackground(true);
 }
 
-std::u16string Label::text() const
+void Label::applyText()
 {
-    return fromQString(widgetOf<QLabel>(*this).text());
+    widgetOf<QLabel>(*this).setText(toQString(m_text));
 }
 
-void Label::setText(const std::u16string &text)
+void Label::applyBackColor()
 {
-    widgetOf<QLabel>(*this).setText(toQString(text));
+    setColor(widgetOf(*this), QPalette::Window, *m_backColor);
 }
 
-void Label::setBackColor(Color color)
+void Label::applyForeColor()
 {
-    setColor(widgetOf(*this), QPalette::Window, color);
-}
-
-void Label::setForeColor(Color color)
-{
-    setColor(widgetOf(*this), QPalette::WindowText, color);
+    setColor(widgetOf(*this), QPalette::WindowText, m_foreColor);
 }

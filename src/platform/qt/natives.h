@@ -18,14 +18,13 @@ struct Control::Native
     explicit Native(QWidget *widget) : widget(widget) {}
 
     std::unique_ptr<QWidget> widget;
-    Font font = defaultUiFont();
 };
 
 class KeyPreviewFilter;
 
 struct Window::Native
 {
-    Native();
+    explicit Native(Window &window);
     ~Native();
 
     std::unique_ptr<FormWidget> widget;

@@ -35,7 +35,7 @@ int devicePixel(double logical, qreal ratio)
 } // namespace
 
 PictureBox::PictureBox(Window &window, const Rect &geometry)
-    : Control(std::make_unique<Native>(new SurfaceWidget(parentWidget(window), *this)))
+    : Control(window, std::make_unique<Native>(new SurfaceWidget(parentWidget(window), *this)))
 {
     setGeometry(geometry);
     SurfaceWidget &surface = surfaceOf(*this);
@@ -52,12 +52,6 @@ Color PictureBox::point(Point position) const
     const qreal ratio = image.devicePixelRatio();
     return fromQColor(
         image.pixelColor(devicePixel(position.x, ratio), devicePixel(position.y, ratio)));
-}
-
-Size PictureBox::drawingAreaSize() const
-{
-    const QWidget &surface = surfaceOf(*this);
-    return {surface.width() - 2 * borderWidth, surface.height() - 2 * borderWidth};
 }
 
 void PictureBox::updateArea(const RectF &area)

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 TextBox::TextBox(Window &window)
-    : Control(std::make_unique<Native>(new QLineEdit(parentWidget(window))))
+    : Control(window, std::make_unique<Native>(new QLineEdit(parentWidget(window))))
 {}
 
 std::u16string TextBox::text() const

@@ -9,29 +9,20 @@
 #include "platform/qt/nativewidget.h"
 #include "platform/qt/qtext.h"
 
-Window::Native::Native()
-    : widget(std::make_unique<FormWidget>()), keyFilter(std::make_unique<KeyPreviewFilter>(*widget))
+Window::Native::Native(Window &window)
+    : widget(std::make_unique<FormWidget>(window)),
+      keyFilter(std::make_unique<KeyPreviewFilter>(window, *widget))
 {}
 
 Window::Native::~Native() = default;
 
-Window::Window() : m_native(std::make_unique<Native>()) {}
+Window::Window() : m_native(std::make_unique<Native>(*this)) {}
 
 Window::~Window() = default;
 
-std::u16string Window::caption() const
+void Window::applyCaption()
 {
-    return fromQString(m_native->widget->windowTitle());
-}
-
-void Window::setCaption(const std::u16string &caption)
-{
-    m_native->widget->setWindowTitle(toQString(caption));
-}
-
-Size Window::clientSize() const
-{
-    return {m_native->widget->width(), m_native->widget->height()};
+    m_native->widget->setWindowTitle(toQString(m_caption));
 }
 
 void Window::setClientSize(Size size)
@@ -39,23 +30,18 @@ void Window::setClientSize(Size size)
     m_native->widget->resize(size.width, size.height);
 }
 
-Color Window::backColor() const
-{
-    return fromQColor(m_native->widget->palette().color(QPalette::Window));
-}
-
-void Window::setBackColor(Color color)
+void Window::applyBackColor()
 {
     QWidget &widget = *m_native->widget;
     widget.setAutoFillBackground(true);
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, toQColor(color));
+    palette.setColor(QPalette::Window, toQColor(m_backColor));
     widget.setPalette(palette);
 }
 
-void Window::setFont(const Font &font)
+void Window::applyFont()
 {
-    m_native->widget->setFont(qtFont(font));
+    m_native->widget->setFont(qtFont(m_font));
 }
 
 void Window::applyTabOrder(const std::vector<Control *> &order)
@@ -67,16 +53,6 @@ void Window::applyTabOrder(const std::vector<Control *> &order)
 void Window::show()
 {
     m_native->widget->show();
-}
-
-void Window::setKeyPreview(std::function<bool(const KeyPress &)> preview)
-{
-    m_native->keyFilter->preview = std::move(preview);
-}
-
-void Window::setOnClose(std::function<void()> onClose)
-{
-    m_native->widget->onClose = std::move(onClose);
 }
 
 void Window::announce(const std::u16string &text)

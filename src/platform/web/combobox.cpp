@@ -3,25 +3,14 @@
 #include "platform/web/natives.h"
 #include "platform/web/text.h"
 
-ComboBox::ComboBox(Window &) : Control(std::make_unique<Native>(ElementKind::ComboBox)) {}
+ComboBox::ComboBox(Window &window)
+    : Control(window, std::make_unique<Native>(ElementKind::ComboBox))
+{}
 
-void ComboBox::addItems(const std::vector<std::u16string> &items)
+void ComboBox::applyAddedItems(const std::vector<std::u16string> &items)
 {
-    for (const std::u16string &item : items) {
-        native().items.push_back(item);
+    for (const std::u16string &item : items)
         combo_add_item(elementOf(*this), item.data(), length(item));
-    }
-}
-
-int ComboBox::count() const
-{
-    return int(native().items.size());
-}
-
-std::u16string ComboBox::itemText(int index) const
-{
-    const auto &items = native().items;
-    return index >= 0 && index < int(items.size()) ? items[std::size_t(index)] : u"";
 }
 
 void ComboBox::setCurrentIndex(int index)

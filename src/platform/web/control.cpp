@@ -9,7 +9,8 @@ Control::Native::Native(ElementKind kind) : element(control_create(kind)) {}
 
 Control::Native::~Native() = default;
 
-Control::Control(std::unique_ptr<Native> native) : m_native(std::move(native))
+Control::Control(Window &window, std::unique_ptr<Native> native)
+    : m_window(window), m_native(std::move(native))
 {
     EventRouter::instance().addControl(m_native->element, *this);
 }
@@ -19,38 +20,22 @@ Control::~Control()
     EventRouter::instance().removeControl(m_native->element);
 }
 
-Rect Control::geometry() const
+void Control::applyGeometry()
 {
-    return m_native->geometry;
+    control_set_geometry(m_native->element, m_geometry.left, m_geometry.top, m_geometry.width,
+                         m_geometry.height);
 }
 
-void Control::setGeometry(const Rect &geometry)
+void Control::applyEnabled()
 {
-    m_native->geometry = geometry;
-    control_set_geometry(m_native->element, geometry.left, geometry.top, geometry.width,
-                         geometry.height);
+    control_set_enabled(m_native->element, m_enabled);
 }
 
-bool Control::isEnabled() const
+void Control::applyFont()
 {
-    return m_native->enabled;
-}
-
-void Control::setEnabled(bool enabled)
-{
-    m_native->enabled = enabled;
-    control_set_enabled(m_native->element, enabled);
-}
-
-Font Control::font() const
-{
-    return m_native->font;
-}
-
-void Control::setFont(const Font &font)
-{
-    m_native->font = font;
-    control_set_font(m_native->element, font.face == Font::Face::Gothic, font.pixelSize, font.bold);
+    const Font shown = font();
+    control_set_font(m_native->element, shown.face == Font::Face::Gothic, shown.pixelSize,
+                     shown.bold);
 }
 
 bool Control::hasFocus() const
@@ -63,13 +48,8 @@ void Control::setFocus()
     control_set_focus(m_native->element);
 }
 
-std::u16string Control::accessibleName() const
+void Control::applyAccessibleName()
 {
-    return m_native->accessibleName;
-}
-
-void Control::setAccessibleName(const std::u16string &name)
-{
-    m_native->accessibleName = name;
-    control_set_accessible_name(m_native->element, name.data(), length(name));
+    control_set_accessible_name(m_native->element, m_accessibleName.data(),
+                                length(m_accessibleName));
 }

@@ -1,6 +1,6 @@
 #include "platform/web/eventrouter.h"
 
-#include "platform/control.h"
+#include "platform/clickablecontrol.h"
 #include "platform/web/natives.h"
 #include "platform/web/surface.h"
 
@@ -32,9 +32,9 @@ void EventRouter::removeSurface(Surface &surface)
     std::erase(m_surfaces, &surface);
 }
 
-void EventRouter::setKeyPreview(std::function<bool(const KeyPress &)> preview)
+void EventRouter::setWindow(Window *window)
 {
-    m_preview = std::move(preview);
+    m_window = window;
 }
 
 bool EventRouter::handle(const PageEvent &event)
@@ -79,18 +79,17 @@ bool EventRouter::click(int element)
     const auto found = m_controls.find(element);
     if (found == m_controls.end())
         return false;
-    const Control &control = *found->second;
-    if (control.isEnabled() && control.native().onClick)
-        control.native().onClick();
+    if (auto *clickable = dynamic_cast<ClickableControl *>(found->second))
+        clickable->handleClick();
     return false;
 }
 
 bool EventRouter::key(int key, bool withModifiers)
 {
-    if (!m_preview)
+    if (m_window == nullptr)
         return false;
     constexpr Key keys[] = {Key::PageDown, Key::PageUp, Key::F5, Key::Escape, Key::Other};
-    return m_preview({keys[std::clamp(key, 0, 4)], withModifiers});
+    return m_window->previewKey({keys[std::clamp(key, 0, 4)], withModifiers});
 }
 
 void EventRouter::rescale()

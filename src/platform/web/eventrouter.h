@@ -3,7 +3,6 @@
 
 #include "platform/window.h"
 
-#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -32,7 +31,8 @@ public:
     void removeControl(int element);
     void addSurface(Surface &surface);
     void removeSurface(Surface &surface);
-    void setKeyPreview(std::function<bool(const KeyPress &)> preview);
+    // The window whose key preview sees the page's keys, or nullptr.
+    void setWindow(Window *window);
 
     // Runs the event's handler; gives whether the window took a key.
     bool handle(const PageEvent &event);
@@ -50,5 +50,5 @@ private:
 
     std::unordered_map<int, Control *> m_controls;
     std::vector<Surface *> m_surfaces;
-    std::function<bool(const KeyPress &)> m_preview;
+    Window *m_window = nullptr;
 };

@@ -1,26 +1,20 @@
 #include "platform/label.h"
 
 #include "platform/web/natives.h"
-#include "platform/web/text.h"
 
-Label::Label(Window &) : Control(std::make_unique<Native>(ElementKind::Label)) {}
+Label::Label(Window &window) : Control(window, std::make_unique<Native>(ElementKind::Label)) {}
 
-std::u16string Label::text() const
+void Label::applyText()
 {
-    return elementText(elementOf(*this));
+    control_set_text(elementOf(*this), m_text.data(), length(m_text));
 }
 
-void Label::setText(const std::u16string &text)
+void Label::applyBackColor()
 {
-    control_set_text(elementOf(*this), text.data(), length(text));
+    control_set_back_color(elementOf(*this), m_backColor->pixel());
 }
 
-void Label::setBackColor(Color color)
+void Label::applyForeColor()
 {
-    control_set_back_color(elementOf(*this), color.pixel());
-}
-
-void Label::setForeColor(Color color)
-{
-    control_set_fore_color(elementOf(*this), color.pixel());
+    control_set_fore_color(elementOf(*this), m_foreColor.pixel());
 }

@@ -56,9 +56,6 @@ mergeInto(LibraryManager.library, {
   window_set_font: function(gothic, pixelSize, bold) {
     Page.root().style.font = Page.font(gothic, pixelSize, bold);
   },
-  window_set_key_preview: function() {
-    Page.keyPreview = true;
-  },
   window_announce: function(pointer, length) {
     // A fresh text node is announced even when the text is the same as the last one.
     var region = Page.liveRegion;

@@ -1,7 +1,6 @@
 // The browser peers of the platform's controls, window and painter.
 #pragma once
 
-#include "platform/color.h"
 #include "platform/control.h"
 #include "platform/shared/rasterpainter.h"
 #include "platform/surfacepainter.h"
@@ -9,10 +8,8 @@
 #include "platform/web/textimages.h"
 #include "platform/window.h"
 
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 class Surface;
 
@@ -23,23 +20,13 @@ struct Control::Native
     ~Native();
 
     int element;
-    Rect geometry;
-    bool enabled = true;
-    Font font = defaultUiFont();
-    std::u16string accessibleName;
-    Color backColor{240, 240, 240};
-    std::function<void()> onClick;
-    // Only a combo box has them.
-    std::vector<std::u16string> items;
     // Only a picture box has one.
     std::unique_ptr<Surface> surface;
 };
 
+// The page is the window: it has nothing of its own to hold.
 struct Window::Native
 {
-    std::u16string caption;
-    Size clientSize{865, 437};
-    Color backColor{240, 240, 240};
 };
 
 // Paints a surface's controls over a copy of its image, at device pixels.

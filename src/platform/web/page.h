@@ -18,7 +18,6 @@ void window_set_caption(const char16_t *caption, int length);
 void window_set_client_size(int width, int height);
 void window_set_back_color(std::uint32_t pixel);
 void window_set_font(int gothic, int pixelSize, int bold);
-void window_set_key_preview();
 void window_announce(const char16_t *text, int length);
 
 int control_create(ElementKind kind);

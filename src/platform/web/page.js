@@ -5,7 +5,6 @@ var Page = {
   queue: [],
   waiting: false,
   ended: false,
-  keyPreview: false,
   clientWidth: 865,
   clientHeight: 437,
   liveRegion: null,
@@ -76,7 +75,7 @@ var Page = {
     return {PageDown: 0, PageUp: 1, F5: 2, Escape: 3}[key];
   },
   onKey: function(event) {
-    if (Page.ended || !Page.keyPreview)
+    if (Page.ended)
       return;
     var key = Page.keyOf(event.key);
     var bindable = key !== undefined;

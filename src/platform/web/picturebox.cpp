@@ -11,8 +11,8 @@ Surface &surfaceOf(const PictureBox &box)
 }
 } // namespace
 
-PictureBox::PictureBox(Window &, const Rect &geometry)
-    : Control(std::make_unique<Native>(ElementKind::Surface))
+PictureBox::PictureBox(Window &window, const Rect &geometry)
+    : Control(window, std::make_unique<Native>(ElementKind::Surface))
 {
     setGeometry(geometry);
     native().surface = std::make_unique<Surface>(elementOf(*this), *this);
@@ -22,12 +22,6 @@ PictureBox::PictureBox(Window &, const Rect &geometry)
 Color PictureBox::point(Point position) const
 {
     return surfaceOf(*this).pixel(position);
-}
-
-Size PictureBox::drawingAreaSize() const
-{
-    const Rect area = geometry();
-    return {area.width - 2 * borderWidth, area.height - 2 * borderWidth};
 }
 
 // The surface follows what is drawn on its image by itself.

@@ -3,7 +3,8 @@
 #include "platform/web/natives.h"
 #include "platform/web/text.h"
 
-TextBox::TextBox(Window &) : Control(std::make_unique<Native>(ElementKind::TextBox)) {}
+TextBox::TextBox(Window &window) : Control(window, std::make_unique<Native>(ElementKind::TextBox))
+{}
 
 std::u16string TextBox::text() const
 {

@@ -5,46 +5,34 @@
 #include "platform/web/eventrouter.h"
 #include "platform/web/natives.h"
 
-Window::Window() : m_native(std::make_unique<Native>()) {}
-
-Window::~Window() = default;
-
-std::u16string Window::caption() const
+Window::Window() : m_native(std::make_unique<Native>())
 {
-    return m_native->caption;
+    EventRouter::instance().setWindow(this);
 }
 
-void Window::setCaption(const std::u16string &caption)
+Window::~Window()
 {
-    m_native->caption = caption;
-    window_set_caption(caption.data(), length(caption));
+    EventRouter::instance().setWindow(nullptr);
 }
 
-Size Window::clientSize() const
+void Window::applyCaption()
 {
-    return m_native->clientSize;
+    window_set_caption(m_caption.data(), length(m_caption));
 }
 
 void Window::setClientSize(Size size)
 {
-    m_native->clientSize = size;
     window_set_client_size(size.width, size.height);
 }
 
-Color Window::backColor() const
+void Window::applyBackColor()
 {
-    return m_native->backColor;
+    window_set_back_color(m_backColor.pixel());
 }
 
-void Window::setBackColor(Color color)
+void Window::applyFont()
 {
-    m_native->backColor = color;
-    window_set_back_color(color.pixel());
-}
-
-void Window::setFont(const Font &font)
-{
-    window_set_font(font.face == Font::Face::Gothic, font.pixelSize, font.bold);
+    window_set_font(m_font.face == Font::Face::Gothic, m_font.pixelSize, m_font.bold);
 }
 
 void Window::applyTabOrder(const std::vector<Control *> &order)
@@ -57,15 +45,6 @@ void Window::show()
 {
     EventRouter::instance().present();
 }
-
-void Window::setKeyPreview(std::function<bool(const KeyPress &)> preview)
-{
-    EventRouter::instance().setKeyPreview(std::move(preview));
-    window_set_key_preview();
-}
-
-// A page has no frame to close it by; leaving the page ends the program with it.
-void Window::setOnClose(std::function<void()>) {}
 
 void Window::announce(const std::u16string &text)
 {

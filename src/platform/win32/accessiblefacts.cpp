@@ -1,8 +1,12 @@
 #include "platform/win32/accessiblefacts.h"
 
+#include "platform/checkbox.h"
+#include "platform/combobox.h"
+#include "platform/commandbutton.h"
+#include "platform/label.h"
 #include "platform/picturebox.h"
+#include "platform/textbox.h"
 #include "platform/win32/natives.h"
-#include "platform/win32/win32text.h"
 
 #include <oleacc.h>
 
@@ -28,65 +32,69 @@ LONG roleOf(Kind kind)
     return ROLE_SYSTEM_CLIENT;
 }
 
-// A combo box's focus is in its edit field, a child of its own.
-bool hasFocus(HWND hwnd)
+LONG checkState(const Control &control)
 {
-    const HWND focus = GetFocus();
-    return focus != nullptr && (focus == hwnd || IsChild(hwnd, focus));
-}
-
-LONG checkState(HWND hwnd)
-{
-    switch (SendMessageW(hwnd, BM_GETCHECK, 0, 0)) {
-    case BST_CHECKED:
-        return STATE_SYSTEM_CHECKED;
-    case BST_INDETERMINATE:
-        return STATE_SYSTEM_MIXED;
-    default:
+    const auto *const box = dynamic_cast<const CheckBox *>(&control);
+    if (box == nullptr)
         return 0;
+    switch (box->value()) {
+    case 0:
+        return 0;
+    case 1:
+        return STATE_SYSTEM_CHECKED;
+    default:
+        return STATE_SYSTEM_MIXED;
     }
 }
 
-LONG stateOf(const Control::Native &control)
+LONG stateOf(const Control::Native &native)
 {
-    const HWND hwnd = control.hwnd;
-    LONG state = 0;
-    if (control.kind == Kind::Label)
-        state |= STATE_SYSTEM_READONLY;
-    else
-        state |= STATE_SYSTEM_FOCUSABLE;
-    if (hasFocus(hwnd))
+    const Control &control = *native.owner;
+    LONG state = native.kind == Kind::Label ? STATE_SYSTEM_READONLY : STATE_SYSTEM_FOCUSABLE;
+    if (control.hasFocus())
         state |= STATE_SYSTEM_FOCUSED;
-    if (!IsWindowEnabled(hwnd))
+    if (!control.isEnabled())
         state |= STATE_SYSTEM_UNAVAILABLE;
-    if (!IsWindowVisible(hwnd))
+    if (!IsWindowVisible(native.hwnd))
         state |= STATE_SYSTEM_INVISIBLE;
-    if (control.kind == Kind::CheckBox)
-        state |= checkState(hwnd);
-    return state;
+    return state | checkState(control);
 }
 
 // The name the program gave, else the caption; a label is named by its text.
-std::u16string nameOf(const Control::Native &control)
+std::u16string nameOf(const Control &control)
 {
-    if (!control.accessibleName.empty())
-        return control.accessibleName;
-    if (!control.caption.empty())
-        return control.caption;
-    return control.kind == Kind::Label ? windowText(control.hwnd) : std::u16string();
+    if (!control.accessibleName().empty())
+        return control.accessibleName();
+    if (const auto *button = dynamic_cast<const CommandButton *>(&control))
+        return button->caption();
+    if (const auto *box = dynamic_cast<const CheckBox *>(&control))
+        return box->caption();
+    if (const auto *label = dynamic_cast<const Label *>(&control))
+        return label->text();
+    return {};
+}
+
+// Only the boxes that hold text have a value.
+std::optional<std::u16string> valueOf(const Control &control)
+{
+    if (const auto *box = dynamic_cast<const TextBox *>(&control))
+        return box->text();
+    if (const auto *box = dynamic_cast<const ComboBox *>(&control))
+        return box->text();
+    return std::nullopt;
 }
 } // namespace
 
-AccessibleFacts accessibleFacts(const Control::Native &control)
+AccessibleFacts accessibleFacts(const Control::Native &native)
 {
+    const Control &control = *native.owner;
     AccessibleFacts facts;
     facts.name = nameOf(control);
-    facts.role = roleOf(control.kind);
-    facts.state = stateOf(control);
-    if (control.kind == Kind::Edit || control.kind == Kind::ComboBox)
-        facts.value = windowText(control.hwnd);
-    if (control.surface != nullptr)
-        facts.description = control.surface->accessibleDescription();
-    facts.clicks = control.kind == Kind::Button || control.kind == Kind::CheckBox;
+    facts.role = roleOf(native.kind);
+    facts.state = stateOf(native);
+    facts.value = valueOf(control);
+    if (const auto *surface = dynamic_cast<const PictureBox *>(&control))
+        facts.description = surface->accessibleDescription();
+    facts.clicks = dynamic_cast<const ClickableControl *>(&control) != nullptr;
     return facts;
 }

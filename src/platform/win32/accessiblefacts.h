@@ -13,12 +13,12 @@ struct AccessibleFacts
     std::u16string name;
     LONG role = 0;
     LONG state = 0;
-    // Only the boxes that hold text have a value.
     std::optional<std::u16string> value;
     std::u16string description;
     // Whether the control's default action is a click, as for a button or a check box.
     bool clicks = false;
 };
 
-// Read afresh from the control each time, so that a screen reader never hears a stale state.
-AccessibleFacts accessibleFacts(const Control::Native &control);
+// Read afresh from the shared control each time, so that a screen reader never hears a stale
+// state.
+AccessibleFacts accessibleFacts(const Control::Native &native);

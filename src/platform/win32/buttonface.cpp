@@ -18,23 +18,23 @@ void drawEdge(HDC dc, RECT rect, bool pressed)
 }
 } // namespace
 
-void drawButtonFace(const DRAWITEMSTRUCT &item, const Control::Native &button)
+void drawButtonFace(const DRAWITEMSTRUCT &item, const CommandButton &button)
 {
     const HDC dc = item.hDC;
     RECT rect = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const Color face = button.backColor.value_or(fromColorRef(GetSysColor(COLOR_BTNFACE)));
+    const Color face = button.backColor().value_or(fromColorRef(GetSysColor(COLOR_BTNFACE)));
     FillRect(dc, &rect, solidBrush(face));
     drawEdge(dc, rect, pressed);
 
     RECT text = rect;
     if (pressed)
         OffsetRect(&text, devicePixels(1), devicePixels(1));
-    const HGDIOBJ previous = SelectObject(dc, fontHandle(button.currentFont()));
+    const HGDIOBJ previous = SelectObject(dc, fontHandle(button.font()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(
         dc, GetSysColor((item.itemState & ODS_DISABLED) != 0 ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-    DrawTextW(dc, wide(button.caption), -1, &text,
+    DrawTextW(dc, wide(button.caption()), -1, &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, previous);
 

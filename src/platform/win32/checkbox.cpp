@@ -1,17 +1,15 @@
 #include "platform/checkbox.h"
 
-#include "platform/shared/checkboxclick.h"
 #include "platform/win32/natives.h"
 
 CheckBox::CheckBox(Window &window)
-    : Control(std::make_unique<Native>(window, Native::Kind::CheckBox, L"BUTTON",
-                                       WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0))
+    : ClickableControl(window, std::make_unique<Native>(window, Native::Kind::CheckBox, L"BUTTON",
+                                                        WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0))
 {}
 
-void CheckBox::setCaption(const std::u16string &caption)
+void CheckBox::applyCaption()
 {
-    native().caption = caption;
-    native().showName();
+    showName(*this);
 }
 
 // 2 is the grayed state, which only the program could set.
@@ -31,14 +29,4 @@ void CheckBox::setValue(int value)
 {
     const WPARAM state = value == 0 ? BST_UNCHECKED : value == 1 ? BST_CHECKED : BST_INDETERMINATE;
     SendMessageW(native().hwnd, BM_SETCHECK, state, 0);
-}
-
-void CheckBox::click()
-{
-    clickCheckBox(*this, native().onClick);
-}
-
-void CheckBox::setOnClick(std::function<void()> onClick)
-{
-    native().onClick = std::move(onClick);
 }

@@ -18,41 +18,19 @@ LRESULT CALLBACK clickTwice(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 } // namespace
 
 CommandButton::CommandButton(Window &window)
-    : Control(std::make_unique<Native>(window, Native::Kind::Button, L"BUTTON",
-                                       WS_TABSTOP | WS_GROUP | BS_OWNERDRAW, 0))
+    : ClickableControl(window, std::make_unique<Native>(window, Native::Kind::Button, L"BUTTON",
+                                                        WS_TABSTOP | WS_GROUP | BS_OWNERDRAW, 0))
 {
     SetWindowSubclass(native().hwnd, clickTwice, 0, 0);
 }
 
-std::u16string CommandButton::caption() const
+void CommandButton::applyCaption()
 {
-    return native().caption;
+    SetWindowTextW(native().hwnd, wide(m_caption));
 }
 
-void CommandButton::setCaption(const std::u16string &caption)
+// The face is drawn by the window's procedure, from the colour kept here.
+void CommandButton::applyBackColor()
 {
-    native().caption = caption;
-    SetWindowTextW(native().hwnd, wide(caption));
-}
-
-Color CommandButton::backColor() const
-{
-    return native().backColor.value_or(fromColorRef(GetSysColor(COLOR_BTNFACE)));
-}
-
-void CommandButton::setBackColor(Color color)
-{
-    native().backColor = color;
     InvalidateRect(native().hwnd, nullptr, TRUE);
-}
-
-void CommandButton::click()
-{
-    if (isEnabled() && native().onClick)
-        native().onClick();
-}
-
-void CommandButton::setOnClick(std::function<void()> onClick)
-{
-    native().onClick = std::move(onClick);
 }

@@ -1,6 +1,7 @@
 // The members every control has, on its child window.
 #include "platform/control.h"
 
+#include "platform/checkbox.h"
 #include "platform/win32/controlaccessible.h"
 #include "platform/win32/displayscale.h"
 #include "platform/win32/fonts.h"
@@ -22,6 +23,7 @@ bool isNamedByText(Control::Native::Kind kind)
 }
 } // namespace
 
+// A new control has no font of its own: it takes the window's.
 Control::Native::Native(Window &window, Kind kind, const wchar_t *className, DWORD style,
                         DWORD extendedStyle)
     : window(window), kind(kind)
@@ -32,7 +34,7 @@ Control::Native::Native(Window &window, Kind kind, const wchar_t *className, DWO
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     window.native().controls.push_back(this);
     serveAccessibleObject(*this);
-    applyFont();
+    showFont(window.font());
 }
 
 Control::Native::~Native()
@@ -41,19 +43,9 @@ Control::Native::~Native()
     DestroyWindow(hwnd);
 }
 
-Font Control::Native::currentFont() const
+void Control::Native::showFont(const Font &font) const
 {
-    return font.value_or(window.native().font);
-}
-
-void Control::Native::applyFont()
-{
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle(currentFont())), TRUE);
-}
-
-void Control::Native::showName()
-{
-    SetWindowTextW(hwnd, wide(accessibleName.empty() ? caption : accessibleName));
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle(font)), TRUE);
 }
 
 Control::Native *controlOf(HWND hwnd)
@@ -64,50 +56,44 @@ Control::Native *controlOf(HWND hwnd)
     return reinterpret_cast<Control::Native *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-Control::Control(std::unique_ptr<Native> native) : m_native(std::move(native)) {}
+void showName(const Control &control)
+{
+    const std::u16string &name = control.accessibleName();
+    const auto *box = dynamic_cast<const CheckBox *>(&control);
+    SetWindowTextW(control.native().hwnd, wide(name.empty() && box ? box->caption() : name));
+}
+
+Control::Control(Window &window, std::unique_ptr<Native> native)
+    : m_window(window), m_native(std::move(native))
+{
+    m_native->owner = this;
+}
 
 Control::~Control() = default;
 
-Rect Control::geometry() const
+void Control::applyGeometry()
 {
-    return m_native->geometry;
-}
-
-void Control::setGeometry(const Rect &geometry)
-{
-    m_native->geometry = geometry;
-    const RECT place = deviceRect({double(geometry.left), double(geometry.top),
-                                   double(geometry.width), double(geometry.height)});
+    const RECT place = deviceRect({double(m_geometry.left), double(m_geometry.top),
+                                   double(m_geometry.width), double(m_geometry.height)});
     MoveWindow(m_native->hwnd, place.left, place.top, place.right - place.left,
                place.bottom - place.top, TRUE);
 }
 
-bool Control::isEnabled() const
-{
-    return IsWindowEnabled(m_native->hwnd) != FALSE;
-}
-
 // A disabled control cannot keep the focus; it passes on to the next in the tab order, as it
 // does in a dialog, so that the keyboard still reaches the window.
-void Control::setEnabled(bool enabled)
+void Control::applyEnabled()
 {
     const HWND hwnd = m_native->hwnd;
-    if (!enabled && hasFocus()) {
+    if (!m_enabled && hasFocus()) {
         const HWND next = GetNextDlgTabItem(GetParent(hwnd), hwnd, FALSE);
         SetFocus(next != nullptr && next != hwnd ? next : GetParent(hwnd));
     }
-    EnableWindow(hwnd, enabled);
+    EnableWindow(hwnd, m_enabled);
 }
 
-Font Control::font() const
+void Control::applyFont()
 {
-    return m_native->currentFont();
-}
-
-void Control::setFont(const Font &font)
-{
-    m_native->font = font;
-    m_native->applyFont();
+    m_native->showFont(font());
 }
 
 // A combo box's focus is in its edit field, a child of its own.
@@ -123,16 +109,10 @@ void Control::setFocus()
     SetFocus(m_native->hwnd);
 }
 
-std::u16string Control::accessibleName() const
-{
-    return m_native->accessibleName;
-}
-
 // Screen readers read a check box or a surface by its window text; the other controls show
 // their content or caption there, which is their name.
-void Control::setAccessibleName(const std::u16string &name)
+void Control::applyAccessibleName()
 {
-    m_native->accessibleName = name;
     if (isNamedByText(m_native->kind))
-        m_native->showName();
+        showName(*this);
 }

@@ -64,7 +64,7 @@ HRESULT ControlAccessible::withFacts(const VARIANT &child, Answer answer) const
     if (!isSelf(child))
         return E_INVALIDARG;
     const Control::Native *const control = controlOf(m_control);
-    if (control == nullptr)
+    if (control == nullptr || control->owner == nullptr)
         return RPC_E_DISCONNECTED;
     try {
         return answer(accessibleFacts(*control));

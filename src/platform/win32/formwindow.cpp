@@ -1,5 +1,7 @@
 #include "platform/win32/formwindow.h"
 
+#include "platform/commandbutton.h"
+#include "platform/label.h"
 #include "platform/win32/brushes.h"
 #include "platform/win32/buttonface.h"
 #include "platform/win32/errorreport.h"
@@ -12,24 +14,30 @@ Window::Native *nativeOf(HWND hwnd)
     return reinterpret_cast<Window::Native *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
+bool isClickable(Control::Native::Kind kind)
+{
+    return kind == Control::Native::Kind::Button || kind == Control::Native::Kind::CheckBox;
+}
+
 // A click on a command button or a check box; the check box has toggled itself already.
 void handleCommand(WPARAM wParam, LPARAM lParam)
 {
     Control::Native *const control = controlOf(reinterpret_cast<HWND>(lParam));
-    if (control != nullptr && HIWORD(wParam) == BN_CLICKED && control->onClick)
-        control->onClick();
+    if (control != nullptr && HIWORD(wParam) == BN_CLICKED && isClickable(control->kind))
+        static_cast<ClickableControl &>(*control->owner).handleClick();
 }
 
 // Caption labels on their own colours; check boxes on the window's, with their caption in it
 // too, since the box is too narrow to show more than its square.
-LRESULT colourStatic(const Window::Native &window, HDC dc, HWND hwnd)
+LRESULT colourStatic(const Window &window, HDC dc, HWND hwnd)
 {
     const Control::Native *const control = controlOf(hwnd);
-    Color back = window.backColor;
-    Color fore = window.backColor;
+    Color back = window.backColor();
+    Color fore = window.backColor();
     if (control != nullptr && control->kind == Control::Native::Kind::Label) {
-        back = control->backColor.value_or(window.backColor);
-        fore = control->foreColor;
+        const auto &label = static_cast<const Label &>(*control->owner);
+        back = label.backColor().value_or(window.backColor());
+        fore = label.foreColor();
     }
     SetBkColor(dc, colorRef(back));
     SetTextColor(dc, colorRef(fore));
@@ -57,15 +65,17 @@ LRESULT handle(Window::Native &window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_DRAWITEM:
         if (const Control::Native *button =
                 controlOf(reinterpret_cast<const DRAWITEMSTRUCT *>(lParam)->hwndItem))
-            drawButtonFace(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam), *button);
+            drawButtonFace(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam),
+                           static_cast<const CommandButton &>(*button->owner));
         return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-        return colourStatic(window, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        return colourStatic(window.owner, reinterpret_cast<HDC>(wParam),
+                            reinterpret_cast<HWND>(lParam));
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(window.hwnd, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, solidBrush(window.backColor));
+        FillRect(reinterpret_cast<HDC>(wParam), &client, solidBrush(window.owner.backColor()));
         return 1;
     }
     case WM_ACTIVATE:
@@ -76,8 +86,7 @@ LRESULT handle(Window::Native &window, UINT message, WPARAM wParam, LPARAM lPara
             SetFocus(window.lastFocus);
         return 0;
     case WM_CLOSE:
-        if (window.onClose)
-            window.onClose();
+        window.owner.handleClose();
         DestroyWindow(window.hwnd);
         return 0;
     case WM_DESTROY:

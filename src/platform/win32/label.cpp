@@ -5,28 +5,21 @@
 
 // The window colours the label's background and text when it asks (WM_CTLCOLORSTATIC).
 Label::Label(Window &window)
-    : Control(std::make_unique<Native>(window, Native::Kind::Label, L"STATIC",
-                                       SS_LEFT | SS_NOPREFIX, 0))
+    : Control(window, std::make_unique<Native>(window, Native::Kind::Label, L"STATIC",
+                                               SS_LEFT | SS_NOPREFIX, 0))
 {}
 
-std::u16string Label::text() const
+void Label::applyText()
 {
-    return windowText(native().hwnd);
+    SetWindowTextW(native().hwnd, wide(m_text));
 }
 
-void Label::setText(const std::u16string &text)
+void Label::applyBackColor()
 {
-    SetWindowTextW(native().hwnd, wide(text));
-}
-
-void Label::setBackColor(Color color)
-{
-    native().backColor = color;
     InvalidateRect(native().hwnd, nullptr, TRUE);
 }
 
-void Label::setForeColor(Color color)
+void Label::applyForeColor()
 {
-    native().foreColor = color;
     InvalidateRect(native().hwnd, nullptr, TRUE);
 }

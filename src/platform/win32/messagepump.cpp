@@ -41,7 +41,7 @@ bool isKeyPress(const MSG &message)
 
 bool previewed(const MSG &message, Window::Native &window)
 {
-    return isKeyPress(message) && window.keyPreview && window.keyPreview(pressOf(message));
+    return isKeyPress(message) && window.owner.previewKey(pressOf(message));
 }
 } // namespace
 

@@ -7,17 +7,14 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
-#include <optional>
+#include <string>
 #include <vector>
 
 class LiveRegion;
-class PictureBox;
 class SurfaceImage;
 
-// A control's child window of the program's window. Its place and font are kept in logical
-// pixels; the window itself lies at device pixels.
+// A control's child window of the program's window, at device pixels.
 struct Control::Native
 {
     enum class Kind { Button, CheckBox, Edit, ComboBox, Label, Surface };
@@ -27,38 +24,27 @@ struct Control::Native
     Native(const Native &) = delete;
     Native &operator=(const Native &) = delete;
 
-    Font currentFont() const;
-    void applyFont();
-    // The window text is the name a screen reader reads, where the text is not the content.
-    void showName();
+    void showFont(const Font &font) const;
 
     Window &window;
     Kind kind;
     HWND hwnd = nullptr;
-    Rect geometry;
-    std::optional<Font> font;
-    std::u16string caption;
-    std::u16string accessibleName;
-    std::optional<Color> backColor;
-    Color foreColor{0, 0, 0};
-    std::function<void()> onClick;
-    const PictureBox *surface = nullptr;
+    // The control the child window stands for, known once the control is made.
+    Control *owner = nullptr;
+    // Only a surface has one.
     std::unique_ptr<SurfaceImage> image;
 };
 
 struct Window::Native
 {
-    Native();
+    explicit Native(Window &window);
     ~Native();
     Native(const Native &) = delete;
     Native &operator=(const Native &) = delete;
 
+    Window &owner;
     HWND hwnd = nullptr;
-    Color backColor{240, 240, 240};
-    Font font = defaultUiFont();
     std::vector<Control::Native *> controls;
-    std::function<bool(const KeyPress &)> keyPreview;
-    std::function<void()> onClose;
     // The child that had the focus when the window was last deactivated.
     HWND lastFocus = nullptr;
     std::unique_ptr<LiveRegion> liveRegion;
@@ -74,3 +60,7 @@ struct SurfacePainter::Native
 Control::Native *controlOf(HWND hwnd);
 // The program's window behind a top-level window, or nullptr for any other window.
 Window::Native *windowOf(HWND hwnd);
+
+// Sets the window text a screen reader reads as the control's name: its accessible name, or a
+// check box's caption while it has none.
+void showName(const Control &control);

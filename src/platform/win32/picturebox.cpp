@@ -53,10 +53,9 @@ private:
 } // namespace
 
 PictureBox::PictureBox(Window &window, const Rect &geometry)
-    : Control(std::make_unique<Native>(window, Native::Kind::Surface, surfaceWindowClass(),
-                                       WS_TABSTOP | WS_GROUP, 0))
+    : Control(window, std::make_unique<Native>(window, Native::Kind::Surface, surfaceWindowClass(),
+                                               WS_TABSTOP | WS_GROUP, 0))
 {
-    native().surface = this;
     setGeometry(geometry);
     RECT client;
     GetClientRect(native().hwnd, &client);
@@ -70,12 +69,6 @@ Color PictureBox::point(Point position) const
 {
     return Color::fromPixel(
         imageOf(*this).pixel(devicePixels(position.x), devicePixels(position.y)));
-}
-
-Size PictureBox::drawingAreaSize() const
-{
-    const Rect place = geometry();
-    return {place.width - 2 * borderWidth, place.height - 2 * borderWidth};
 }
 
 void PictureBox::updateControlArea(const RectF &area)

@@ -54,7 +54,7 @@ void paintSurface(Control::Native &native, HDC dc, const RECT &dirty)
     const HRGN clip = CreateRectRgnIndirect(&area);
     SelectClipRgn(scratch->dc(), clip);
     DeleteObject(clip);
-    paintControls(*native.surface, scratch->dc());
+    paintControls(static_cast<const PictureBox &>(*native.owner), scratch->dc());
     SelectClipRgn(scratch->dc(), nullptr);
     BitBlt(dc, area.left + border, area.top + border, width, height, scratch->dc(), area.left,
            area.top, SRCCOPY);

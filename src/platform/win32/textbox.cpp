@@ -4,7 +4,8 @@
 #include "platform/win32/win32text.h"
 
 TextBox::TextBox(Window &window)
-    : Control(std::make_unique<Native>(window, Native::Kind::Edit, L"EDIT",
+    : Control(window,
+              std::make_unique<Native>(window, Native::Kind::Edit, L"EDIT",
                                        WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE))
 {}
 

@@ -8,8 +8,6 @@
 #include "platform/win32/natives.h"
 #include "platform/win32/win32text.h"
 
-#include <cmath>
-
 namespace {
 // An ordinary resizable frame; the layout keeps its place and size whatever the frame's, the
 // window's colour showing beyond it. The window is a control parent, so that the dialog keys
@@ -18,7 +16,7 @@ constexpr DWORD frameStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD frameExtendedStyle = WS_EX_CONTROLPARENT;
 } // namespace
 
-Window::Native::Native()
+Window::Native::Native(Window &window) : owner(window)
 {
     hwnd = CreateWindowExW(frameExtendedStyle, formWindowClass(), L"", frameStyle, CW_USEDEFAULT,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
@@ -33,26 +31,13 @@ Window::Native::~Native()
     DestroyWindow(hwnd);
 }
 
-Window::Window() : m_native(std::make_unique<Native>()) {}
+Window::Window() : m_native(std::make_unique<Native>(*this)) {}
 
 Window::~Window() = default;
 
-std::u16string Window::caption() const
+void Window::applyCaption()
 {
-    return windowText(m_native->hwnd);
-}
-
-void Window::setCaption(const std::u16string &caption)
-{
-    SetWindowTextW(m_native->hwnd, wide(caption));
-}
-
-Size Window::clientSize() const
-{
-    RECT client;
-    GetClientRect(m_native->hwnd, &client);
-    const double scale = displayScale();
-    return {int(std::lround(client.right / scale)), int(std::lround(client.bottom / scale))};
+    SetWindowTextW(m_native->hwnd, wide(m_caption));
 }
 
 void Window::setClientSize(Size size)
@@ -63,23 +48,18 @@ void Window::setClientSize(Size size)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-Color Window::backColor() const
+// The window's procedure paints the background from the colour kept here.
+void Window::applyBackColor()
 {
-    return m_native->backColor;
-}
-
-void Window::setBackColor(Color color)
-{
-    m_native->backColor = color;
     InvalidateRect(m_native->hwnd, nullptr, TRUE);
 }
 
-void Window::setFont(const Font &font)
+// Each control that has no font of its own shows the window's.
+void Window::applyFont()
 {
-    m_native->font = font;
     for (Control::Native *control : m_native->controls)
-        if (!control->font)
-            control->applyFont();
+        if (control->owner->font() == m_font)
+            control->showFont(m_font);
 }
 
 // The dialog keys follow the order of the child windows, so the tab order is their order.
@@ -97,16 +77,6 @@ void Window::show()
 {
     ShowWindow(m_native->hwnd, SW_SHOWNORMAL);
     UpdateWindow(m_native->hwnd);
-}
-
-void Window::setKeyPreview(std::function<bool(const KeyPress &)> preview)
-{
-    m_native->keyPreview = std::move(preview);
-}
-
-void Window::setOnClose(std::function<void()> onClose)
-{
-    m_native->onClose = std::move(onClose);
 }
 
 void Window::announce(const std::u16string &text)

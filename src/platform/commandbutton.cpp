@@ -1,0 +1,13 @@
+#include "platform/commandbutton.h"
+
+void CommandButton::setCaption(const std::u16string &caption)
+{
+    m_caption = caption;
+    applyCaption();
+}
+
+void CommandButton::setBackColor(Color color)
+{
+    m_backColor = color;
+    applyBackColor();
+}
