@@ -46,32 +46,34 @@ VARIANT self()
     return child;
 }
 
-std::wstring roleText(IAccessible &object, VARIANT child)
+// The role and state come as numbers, which GetRoleText and GetStateText name.
+std::wstring roleText(LONG role)
 {
-    VARIANT role;
-    VariantInit(&role);
-    if (FAILED(object.get_accRole(child, &role)) || role.vt != VT_I4)
-        return L"?";
     wchar_t text[80] = L"";
-    GetRoleTextW(DWORD(role.lVal), text, 80);
+    GetRoleTextW(DWORD(role), text, 80);
     return text;
 }
 
 // The state bits by their names, joined by commas.
-std::wstring stateText(IAccessible &object, VARIANT child)
+std::wstring stateText(LONG state)
 {
-    VARIANT state;
-    VariantInit(&state);
-    if (FAILED(object.get_accState(child, &state)) || state.vt != VT_I4)
-        return L"?";
     std::wstring names;
     for (DWORD bit = 1; bit != 0; bit <<= 1)
-        if ((DWORD(state.lVal) & bit) != 0) {
+        if ((DWORD(state) & bit) != 0) {
             wchar_t text[80] = L"";
             GetStateTextW(bit, text, 80);
             names += (names.empty() ? L"" : L",") + std::wstring(text);
         }
     return names;
+}
+
+template <typename Get> std::wstring numberText(Get get, std::wstring (*name)(LONG))
+{
+    VARIANT number;
+    VariantInit(&number);
+    if (FAILED(get(&number)) || number.vt != VT_I4)
+        return L"?";
+    return name(number.lVal);
 }
 
 std::wstring describe(IAccessible &object, VARIANT child)
@@ -82,8 +84,12 @@ std::wstring describe(IAccessible &object, VARIANT child)
     object.get_accName(child, &name);
     object.get_accValue(child, &value);
     object.get_accDescription(child, &description);
-    return taken(name) + L"\t" + roleText(object, child) + L"\t" + stateText(object, child) +
-           L"\t" + taken(value) + L"\t" + taken(description);
+    const std::wstring role =
+        numberText([&](VARIANT *out) { return object.get_accRole(child, out); }, roleText);
+    const std::wstring state =
+        numberText([&](VARIANT *out) { return object.get_accState(child, out); }, stateText);
+    return taken(name) + L"\t" + role + L"\t" + state + L"\t" + taken(value) + L"\t" +
+           taken(description);
 }
 
 HWND programWindow()
