@@ -1,3 +1,4 @@
+// What a screen reader is told of a control, from the shared control and its child window.
 #include "platform/win32/accessiblefacts.h"
 
 #include "platform/checkbox.h"

@@ -1,3 +1,4 @@
+// The MSAA object of a control, and its window's answer to WM_GETOBJECT.
 #include "platform/win32/controlaccessible.h"
 
 #include "platform/win32/accessibilityids.h"

@@ -1,3 +1,4 @@
+// The live region: what is to be said, gathered, and said once the messages are handled.
 #include "platform/win32/liveregion.h"
 
 #include "platform/win32/accessibilityids.h"
