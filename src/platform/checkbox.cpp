@@ -1,5 +1,7 @@
 #include "platform/checkbox.h"
 
+CheckBox::~CheckBox() = default;
+
 void CheckBox::setCaption(const std::u16string &caption)
 {
     m_caption = caption;
@@ -12,4 +14,9 @@ void CheckBox::click()
         return;
     setValue(value() == 1 ? 0 : 1);
     handleClick();
+}
+
+std::u16string CheckBox::caption() const
+{
+    return m_caption;
 }

@@ -12,8 +12,9 @@ class CheckBox : public ClickableControl
 public:
     // Backend: makes the box's native peer.
     explicit CheckBox(Window &window);
+    ~CheckBox() override;
 
-    std::u16string caption() const { return m_caption; }
+    std::u16string caption() const;
     void setCaption(const std::u16string &caption);
     // Backend: the value the box shows, which the user's clicks change too; 2 is the grayed
     // state, which only the program can set.

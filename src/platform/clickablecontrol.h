@@ -10,7 +10,9 @@
 class ClickableControl : public Control
 {
 public:
-    void setOnClick(std::function<void()> onClick) { m_onClick = std::move(onClick); }
+    ~ClickableControl() override;
+
+    void setOnClick(std::function<void()> onClick);
 
     // Runs the handler for a click the window system has carried out (a check box has toggled
     // itself already). A disabled control ignores it, as a click that waited in a queue while a

@@ -1,8 +1,11 @@
 #include "platform/combobox.h"
 
+ComboBox::~ComboBox() = default;
+
 void ComboBox::addItems(const std::vector<std::u16string> &items)
 {
-    m_items.insert(m_items.end(), items.begin(), items.end());
+    for (const std::u16string &item : items)
+        m_items.push_back(item);
     applyAddedItems(items);
 }
 

@@ -15,6 +15,7 @@ class ComboBox : public Control
 public:
     // Backend: makes the combo box's native peer.
     explicit ComboBox(Window &window);
+    ~ComboBox() override;
 
     void addItems(const std::vector<std::u16string> &items);
     int count() const { return int(m_items.size()); }

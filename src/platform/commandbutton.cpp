@@ -1,5 +1,7 @@
 #include "platform/commandbutton.h"
 
+CommandButton::~CommandButton() = default;
+
 void CommandButton::setCaption(const std::u16string &caption)
 {
     m_caption = caption;
@@ -10,4 +12,9 @@ void CommandButton::setBackColor(Color color)
 {
     m_backColor = color;
     applyBackColor();
+}
+
+std::u16string CommandButton::caption() const
+{
+    return m_caption;
 }

@@ -14,8 +14,9 @@ class CommandButton : public ClickableControl
 public:
     // Backend: makes the button's native peer.
     explicit CommandButton(Window &window);
+    ~CommandButton() override;
 
-    std::u16string caption() const { return m_caption; }
+    std::u16string caption() const;
     void setCaption(const std::u16string &caption);
     // The face colour the program gave, or none for the system's own face.
     std::optional<Color> backColor() const { return m_backColor; }

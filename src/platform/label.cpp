@@ -1,5 +1,7 @@
 #include "platform/label.h"
 
+Label::~Label() = default;
+
 void Label::setText(const std::u16string &text)
 {
     m_text = text;
@@ -16,4 +18,9 @@ void Label::setForeColor(Color color)
 {
     m_foreColor = color;
     applyForeColor();
+}
+
+std::u16string Label::text() const
+{
+    return m_text;
 }

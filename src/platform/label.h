@@ -14,8 +14,9 @@ class Label : public Control
 public:
     // Backend: makes the label's native peer.
     explicit Label(Window &window);
+    ~Label() override;
 
-    std::u16string text() const { return m_text; }
+    std::u16string text() const;
     void setText(const std::u16string &text);
     // The background the program gave, or none for the window's.
     std::optional<Color> backColor() const { return m_backColor; }

@@ -45,13 +45,13 @@ void Window::setOnClose(std::function<void()> onClose)
     m_onClose = std::move(onClose);
 }
 
-bool Window::previewKey(const KeyPress &press)
-{
-    return m_keyPreview && m_keyPreview(press);
-}
-
 void Window::handleClose()
 {
     if (m_onClose)
         m_onClose();
+}
+
+std::u16string Window::caption() const
+{
+    return m_caption;
 }

@@ -36,7 +36,7 @@ public:
     Window(const Window &) = delete;
     Window &operator=(const Window &) = delete;
 
-    std::u16string caption() const { return m_caption; }
+    std::u16string caption() const;
     void setCaption(const std::u16string &caption);
     // Backend: sizes the client area, in logical pixels.
     void setClientSize(Size size);
@@ -63,7 +63,7 @@ public:
 
     // For the backend, as the window system reports a key press in the window: runs the key
     // preview, and gives whether it took the key.
-    bool previewKey(const KeyPress &press);
+    bool previewKey(const KeyPress &press) { return m_keyPreview && m_keyPreview(press); }
     // For the backend, as the user closes the window: runs the close handler.
     void handleClose();
 

@@ -1,10 +1,13 @@
 #include "platform/checkbox.h"
 
+#include "platform/web/eventrouter.h"
 #include "platform/web/natives.h"
 
 CheckBox::CheckBox(Window &window)
     : ClickableControl(window, std::make_unique<Native>(ElementKind::CheckBox))
-{}
+{
+    EventRouter::instance().addClickable(elementOf(*this), *this);
+}
 
 int CheckBox::value() const
 {

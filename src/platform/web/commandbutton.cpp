@@ -1,10 +1,13 @@
 #include "platform/commandbutton.h"
 
+#include "platform/web/eventrouter.h"
 #include "platform/web/natives.h"
 
 CommandButton::CommandButton(Window &window)
     : ClickableControl(window, std::make_unique<Native>(ElementKind::Button))
-{}
+{
+    EventRouter::instance().addClickable(elementOf(*this), *this);
+}
 
 void CommandButton::applyCaption()
 {

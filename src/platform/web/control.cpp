@@ -11,9 +11,7 @@ Control::Native::~Native() = default;
 
 Control::Control(Window &window, std::unique_ptr<Native> native)
     : m_window(window), m_native(std::move(native))
-{
-    EventRouter::instance().addControl(m_native->element, *this);
-}
+{}
 
 Control::~Control()
 {

@@ -12,14 +12,17 @@ EventRouter &EventRouter::instance()
     return router;
 }
 
-void EventRouter::addControl(int element, Control &control)
+void EventRouter::addClickable(int element, ClickableControl &control)
 {
-    m_controls[element] = &control;
+    if (std::size_t(element) >= m_clickables.size())
+        m_clickables.resize(std::size_t(element) + 1, nullptr);
+    m_clickables[std::size_t(element)] = &control;
 }
 
 void EventRouter::removeControl(int element)
 {
-    m_controls.erase(element);
+    if (std::size_t(element) < m_clickables.size())
+        m_clickables[std::size_t(element)] = nullptr;
 }
 
 void EventRouter::addSurface(Surface &surface)
@@ -76,11 +79,9 @@ void EventRouter::present()
 // as the desktop drops input to a disabled control.
 bool EventRouter::click(int element)
 {
-    const auto found = m_controls.find(element);
-    if (found == m_controls.end())
-        return false;
-    if (auto *clickable = dynamic_cast<ClickableControl *>(found->second))
-        clickable->handleClick();
+    if (element >= 0 && std::size_t(element) < m_clickables.size() &&
+        m_clickables[std::size_t(element)] != nullptr)
+        m_clickables[std::size_t(element)]->handleClick();
     return false;
 }
 

@@ -3,10 +3,9 @@
 
 #include "platform/window.h"
 
-#include <unordered_map>
 #include <vector>
 
-class Control;
+class ClickableControl;
 class Surface;
 
 // One event as the page queues it.
@@ -27,7 +26,7 @@ class EventRouter
 public:
     static EventRouter &instance();
 
-    void addControl(int element, Control &control);
+    void addClickable(int element, ClickableControl &control);
     void removeControl(int element);
     void addSurface(Surface &surface);
     void removeSurface(Surface &surface);
@@ -48,7 +47,8 @@ private:
     bool key(int key, bool withModifiers);
     void rescale();
 
-    std::unordered_map<int, Control *> m_controls;
+    // By element number: the page numbers its elements from 1 as they are made.
+    std::vector<ClickableControl *> m_clickables;
     std::vector<Surface *> m_surfaces;
     Window *m_window = nullptr;
 };

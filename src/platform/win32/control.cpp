@@ -59,8 +59,10 @@ Control::Native *controlOf(HWND hwnd)
 void showName(const Control &control)
 {
     const std::u16string &name = control.accessibleName();
-    const auto *box = dynamic_cast<const CheckBox *>(&control);
-    SetWindowTextW(control.native().hwnd, wide(name.empty() && box ? box->caption() : name));
+    const bool isBox = control.native().kind == Control::Native::Kind::CheckBox;
+    SetWindowTextW(
+        control.native().hwnd,
+        wide(name.empty() && isBox ? static_cast<const CheckBox &>(control).caption() : name));
 }
 
 Control::Control(Window &window, std::unique_ptr<Native> native)
