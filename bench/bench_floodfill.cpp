@@ -1,5 +1,5 @@
 // Timing of the border flood fill on a drawn triangle, the typical shading job.
-#include "platform/qt/imagefloodfill.h"
+#include "imagefloodfill.h"
 
 #include <QPainter>
 #include <QPolygon>

@@ -17,49 +17,73 @@
 #include <array>
 #include <cstdint>
 
-// The procedures are defined in the folder of their subsystem: app (layout, load, reset, exit),
-// figure (rectangle, steps, guide lines), graph (grid and axes) and autoplay.
+// The members are declared in the order they are made, which is the order of the window's
+// controls; the procedures are grouped under the file that defines them.
 class Form1 : public Window
 {
 public:
     Form1();
 
     // Command buttons.
+    // Puts the figure, the graph and the distance back to the start.
     CommandButton syokigamen{*this};
+    // Ends the program.
     CommandButton end{*this};
+    // Starts automatic play: P walks the whole way at the chosen speed.
     CommandButton jidou{*this};
+    // Stops automatic play before its next step.
     CommandButton tomeru{*this};
+    // One step of P back.
     CommandButton modoru{*this};
+    // One step of P forward.
     CommandButton susumu{*this};
 
     // Check boxes.
+    // Shows the triangle's height from P to BC.
     CheckBox Check3{*this};
+    // Shows the path P has travelled.
     CheckBox Check1{*this};
+    // Draws the graph as P moves.
     CheckBox Check2{*this};
 
     // Caption labels.
+    // The lesson's title.
     Label Label6{*this};
+    // "ヒント", the caption of Check3, which shows the triangle's height.
     Label Label5{*this};
+    // The caption of the distance, and of Check1 beside it.
     Label Label1{*this};
+    // The unit of the distance.
     Label Label2{*this};
+    // The caption of Check2.
     Label Label8{*this};
+    // The caption of the speed box.
     Label Label3{*this};
 
+    // The distance P has travelled, in cm.
     TextBox Text1{*this};
+    // The speed of automatic play: the pause after each step, in steps of 20 ms.
     ComboBox Combo1{*this};
 
     // Drawing surfaces.
+    // The blackboard: rectangle ABCD, P and triangle PBC.
     PictureBox kokuban;
+    // The graph paper: the area of PBC against the distance.
     PictureBox gamen;
 
     // On kokuban, front to back.
+    // The height of the triangle from P.
     LineControl Line5;
+    // The path P has travelled along BA, AD and DC.
     std::array<LineControl, 3> Line4;
+    // The tag of point P.
     LabelControl P;
+    // The tags of the corners A, B, C and D.
     std::array<LabelControl, 4> Label4;
+    // The marker at P.
     ShapeControl Shape1;
 
-    // On gamen, front to back.
+    // On gamen, front to back: the trace of the area while P is on DC, AD and BA.
     LineControl Line3;
     LineControl Line2;
     LineControl Line1;
@@ -69,18 +93,21 @@ public:
     // 1 asks automatic play to stop before its next step.
     Int16 StopRequested;
 
+    // app/form1.cpp
     void Form_Load();
     void syokigamen_Click();
     void end_Click();
 
+    // figure/stepforward.cpp, figure/stepback.cpp
     void susumu_Click();
     void modoru_Click();
+    // figure/guidelines.cpp
     void Check1_Click();
     void Check3_Click();
 
+    // autoplay/autoplay.cpp
     void jidou_Click();
     void tomeru_Click();
-
     // Closing the window by its frame ends the program, and a running walk with it.
     void Form_Unload();
 
@@ -91,31 +118,41 @@ private:
                                  {Key::F5, &jidou},
                                  {Key::Escape, &tomeru}}};
 
+    // app/form1.cpp
     void placeControls();
     void connectHandlers();
 
+    // figure/rectangle.cpp
     void DrawRectangle();
-    void DrawPathLines();
-    void DrawHeightLine();
-    void DrawGraphGrid();
-    void Pause(std::int32_t milliseconds);
 
-    // Sets a line's end points in the order X1, Y1, X2, Y2.
-    static void PlaceLine(LineControl &line, Int16 x1, Int16 y1, Int16 x2, Int16 y2);
-
-    // Parts of a step that the steps forward and back share.
+    // figure/stepforward.cpp: parts of a step that the steps forward and back share, and the
+    // forward step's own.
     void ShowDistance();
     void DrawTriangle();
-    void PlaceGraphLine();
-
-    // Parts of a step that differ between the two directions.
     void MoveMarkerForward();
+
+    // figure/stepback.cpp
     void MoveMarkerBack();
     void PlacePathLineBack();
-    void PlaceGraphLineBack();
 
-    // What screen readers are told about the two surfaces: where P is and the triangle's area,
-    // and what the graph paper shows.
+    // figure/guidelines.cpp
+    // Sets a line's end points in the order X1, Y1, X2, Y2.
+    static void PlaceLine(LineControl &line, Int16 x1, Int16 y1, Int16 x2, Int16 y2);
+    void DrawPathLines();
+    void DrawHeightLine();
+
+    // figure/blackboarddescription.cpp: what screen readers are told about the blackboard,
+    // where P is and the triangle's area.
     void DescribeBlackboard();
+
+    // graph/graphgrid.cpp
+    void DrawGraphGrid();
+    // graph/graphtrace.cpp: the trace of the step forward, and of the step back.
+    void PlaceGraphLine();
+    void PlaceGraphLineBack();
+    // graph/graphdescription.cpp: what screen readers are told the graph paper shows.
     void DescribeGraph();
+
+    // autoplay/autoplay.cpp
+    void Pause(std::int32_t milliseconds);
 };

@@ -15,8 +15,3 @@ void CheckBox::click()
     setValue(value() == 1 ? 0 : 1);
     handleClick();
 }
-
-std::u16string CheckBox::caption() const
-{
-    return m_caption;
-}

@@ -14,7 +14,7 @@ public:
     explicit CheckBox(Window &window);
     ~CheckBox() override;
 
-    std::u16string caption() const;
+    const std::u16string &caption() const { return m_caption; }
     void setCaption(const std::u16string &caption);
     // Backend: the value the box shows, which the user's clicks change too; 2 is the grayed
     // state, which only the program can set.

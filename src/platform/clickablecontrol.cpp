@@ -1,7 +1,7 @@
 #include "platform/clickablecontrol.h"
 
 // Out of line, as are the other controls' destructors and setters: each would otherwise be
-// written out again at every place the program calls it.
+// written out again wherever the program calls it.
 ClickableControl::~ClickableControl() = default;
 
 void ClickableControl::setOnClick(std::function<void()> onClick)

@@ -13,8 +13,3 @@ void CommandButton::setBackColor(Color color)
     m_backColor = color;
     applyBackColor();
 }
-
-std::u16string CommandButton::caption() const
-{
-    return m_caption;
-}

@@ -16,7 +16,7 @@ public:
     explicit CommandButton(Window &window);
     ~CommandButton() override;
 
-    std::u16string caption() const;
+    const std::u16string &caption() const { return m_caption; }
     void setCaption(const std::u16string &caption);
     // The face colour the program gave, or none for the system's own face.
     std::optional<Color> backColor() const { return m_backColor; }

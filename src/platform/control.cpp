@@ -31,8 +31,3 @@ void Control::setAccessibleName(const std::u16string &name)
     m_accessibleName = name;
     applyAccessibleName();
 }
-
-std::u16string Control::accessibleName() const
-{
-    return m_accessibleName;
-}

@@ -31,7 +31,7 @@ public:
     Font font() const;
     void setFont(const Font &font);
     // What a screen reader calls the control.
-    std::u16string accessibleName() const;
+    const std::u16string &accessibleName() const { return m_accessibleName; }
     void setAccessibleName(const std::u16string &name);
 
     // Backend: whether the keyboard focus is in the control (or in a part of it).

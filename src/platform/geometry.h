@@ -40,6 +40,37 @@ struct Rect
     friend constexpr bool operator==(Rect, Rect) = default;
 };
 
+// Whether the rectangle holds no pixel.
+constexpr bool isEmpty(const Rect &rect)
+{
+    return rect.width <= 0 || rect.height <= 0;
+}
+
+// The smallest rectangle that holds both; an empty one adds nothing.
+constexpr Rect united(const Rect &a, const Rect &b)
+{
+    if (isEmpty(a))
+        return b;
+    if (isEmpty(b))
+        return a;
+    const int left = std::min(a.left, b.left);
+    const int top = std::min(a.top, b.top);
+    return {left, top, std::max(a.left + a.width, b.left + b.width) - left,
+            std::max(a.top + a.height, b.top + b.height) - top};
+}
+
+// The part of rect inside area, empty (all zero) where they do not overlap.
+constexpr Rect clipped(const Rect &rect, const Rect &area)
+{
+    const int left = std::max(rect.left, area.left);
+    const int top = std::max(rect.top, area.top);
+    const int right = std::min(rect.left + rect.width, area.left + area.width);
+    const int bottom = std::min(rect.top + rect.height, area.top + area.height);
+    if (right <= left || bottom <= top)
+        return {};
+    return {left, top, right - left, bottom - top};
+}
+
 struct RectF
 {
     double left = 0;

@@ -19,8 +19,3 @@ void Label::setForeColor(Color color)
     m_foreColor = color;
     applyForeColor();
 }
-
-std::u16string Label::text() const
-{
-    return m_text;
-}

@@ -16,7 +16,7 @@ public:
     explicit Label(Window &window);
     ~Label() override;
 
-    std::u16string text() const;
+    const std::u16string &text() const { return m_text; }
     void setText(const std::u16string &text);
     // The background the program gave, or none for the window's.
     std::optional<Color> backColor() const { return m_backColor; }

@@ -1,6 +1,8 @@
 // The drawing calls of a surface as the program makes them; the backend draws the pixels.
 #include "platform/picturebox.h"
 
+#include "platform/lightweightcontrol.h"
+
 void PictureBox::setBackColor(Color color)
 {
     m_backColor = color;
@@ -53,6 +55,12 @@ void PictureBox::setStackingOrder(std::vector<const LightweightControl *> frontT
 {
     m_controls = std::move(frontToBack);
     updateControlArea(drawingArea());
+}
+
+void PictureBox::paintControls(SurfacePainter &painter) const
+{
+    for (auto control = m_controls.rbegin(); control != m_controls.rend(); ++control)
+        (*control)->paint(painter);
 }
 
 void PictureBox::setAccessibleDescription(const std::u16string &description)

@@ -8,6 +8,7 @@
 #include <vector>
 
 class LightweightControl;
+class SurfacePainter;
 class Window;
 
 // Everything drawn lands in a persistent image, which a repaint copies to the screen; drawing
@@ -61,7 +62,8 @@ public:
 
     // The controls on the surface, front to back.
     void setStackingOrder(std::vector<const LightweightControl *> frontToBack);
-    const std::vector<const LightweightControl *> &stackingOrder() const { return m_controls; }
+    // Paints the controls over the surface's image, back to front, for the backend's repaint.
+    void paintControls(SurfacePainter &painter) const;
     // Backend: repaints a part of the drawing area.
     void updateArea(const RectF &area);
     // Backend: repaints a part of the drawing area where a control changed: a backend that

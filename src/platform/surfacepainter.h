@@ -7,7 +7,8 @@
 
 #include <string>
 
-// Positions are logical pixels of the surface's drawing area.
+// Positions are logical pixels of the surface's drawing area. Each backend defines Native, what it
+// paints with, and the three drawing calls.
 class SurfacePainter
 {
 public:
@@ -15,11 +16,11 @@ public:
 
     explicit SurfacePainter(Native &native) : m_native(native) {}
 
-    // A line of the given width with round ends.
+    // Backend: a line of the given width with round ends.
     void drawLine(const LineF &line, Color color, int width);
-    // A filled circle covering exactly its box, its one-pixel border inside it.
+    // Backend: a filled circle covering exactly its box, its one-pixel border inside it.
     void drawEllipse(const RectF &box, Color fill, Color border);
-    // The box filled with back, the text in fore from its top-left corner, one line.
+    // Backend: the box filled with back, the text in fore from its top-left corner, one line.
     void drawText(const RectF &box, const std::u16string &text, const Font &font, Color fore,
                   Color back);
 

@@ -6,5 +6,5 @@
 
 #include <string>
 
-// The width of the text's advances and the font's line height, in whole logical pixels.
+// Backend: the width of the text's advances and the font's line height, in whole logical pixels.
 Size textSize(const Font &font, const std::u16string &text);

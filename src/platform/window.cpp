@@ -50,8 +50,3 @@ void Window::handleClose()
     if (m_onClose)
         m_onClose();
 }
-
-std::u16string Window::caption() const
-{
-    return m_caption;
-}

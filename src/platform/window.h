@@ -36,7 +36,7 @@ public:
     Window(const Window &) = delete;
     Window &operator=(const Window &) = delete;
 
-    std::u16string caption() const;
+    const std::u16string &caption() const { return m_caption; }
     void setCaption(const std::u16string &caption);
     // Backend: sizes the client area, in logical pixels.
     void setClientSize(Size size);

@@ -1,6 +1,7 @@
 #include "runtime/runtimeerror.h"
 
 #include "runtime/numbertext.h"
+#include "runtime/utf16.h"
 
 namespace {
 const char *describe(RuntimeError::Code code)
@@ -67,12 +68,7 @@ std::u16string utf16FromUtf8(const std::string &text)
             ++i;
             continue;
         }
-        if (point >= 0x10000) {
-            wide += char16_t(0xd800 + ((point - 0x10000) >> 10));
-            wide += char16_t(0xdc00 + ((point - 0x10000) & 0x3ff));
-        } else {
-            wide += char16_t(point);
-        }
+        appendCodePoint(wide, point);
         i += length;
     }
     return wide;

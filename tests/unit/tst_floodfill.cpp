@@ -1,5 +1,5 @@
 // Border flood fill: pictures painted by hand, and shapes checked against a naive search.
-#include "platform/qt/imagefloodfill.h"
+#include "imagefloodfill.h"
 #include "platform/shared/floodfill.h"
 
 #include <QRandomGenerator>

@@ -60,6 +60,15 @@ describe('the start screen', () => {
     assert.equal(await button(page, 'ストップ').isDisabled(), true);
   }));
 
+  test('the window fits the viewport by its size from the program, in the layout\'s faces',
+       () => withProgram({ viewport: { width: 1730, height: 874 } }, async (page) => {
+    assert.deepEqual(await button(page, '進む').boundingBox(), { x: 768, y: 128, width: 146, height: 66 });
+    const faces = await button(page, '進む').evaluate((element) => getComputedStyle(element).fontFamily);
+    assert.match(faces, /^"?ＭＳ Ｐゴシック"?, "MS PGothic", "?IPAPGothic"?, .*sans-serif$/, faces);
+    const uiFaces = await page.locator('#tavilo-window').evaluate((element) => getComputedStyle(element).fontFamily);
+    assert.match(uiFaces, /^"MS UI Gothic", "?ＭＳ Ｐゴシック"?, /, uiFaces);
+  }));
+
   test('the figure and the graph paper', () => withProgram({}, async (page) => {
     assert.deepEqual(await colorAt(page, '黒板', 200, 150), green);
     assert.deepEqual(await colorAt(page, '黒板', 75, 150), white, 'side BA of the rectangle');

@@ -1,19 +1,26 @@
 #include "platform/qt/fonts.h"
 
+#include "platform/shared/gothicfaces.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
 namespace {
-// Stand-ins in order of preference, all proportional Japanese Gothic faces.
-const QStringList standInGothics = {QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
-                                    QStringLiteral("Noto Sans CJK JP")};
+template <std::size_t count> QStringList faces(const std::array<std::u16string_view, count> &names)
+{
+    QStringList list;
+    for (const std::u16string_view name : names)
+        list.append(QString(reinterpret_cast<const QChar *>(name.data()), qsizetype(name.size())));
+    return list;
+}
 
-// The first of the wanted faces that is installed. Naming an installed face keeps every font
-// request of the layout out of fontconfig's fallback search.
+// The first of the wanted faces that is installed, else the first installed of the free stand-ins
+// a Linux machine has. Naming an installed face keeps every font request of the layout out of
+// fontconfig's fallback search.
 QString firstInstalled(const QStringList &wanted)
 {
     const QStringList installed = QFontDatabase::families();
-    for (const QString &family : wanted)
+    for (const QString &family : wanted + faces(freeGothicFaces))
         if (installed.contains(family, Qt::CaseInsensitive))
             return family;
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
@@ -22,18 +29,14 @@ QString firstInstalled(const QStringList &wanted)
 
 QString gothicFamily()
 {
-    static const QString family = firstInstalled(
-        QStringList{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic")} +
-        standInGothics);
+    static const QString family = firstInstalled(faces(layoutGothicFaces));
     return family;
 }
 
 QString uiFamily()
 {
-    static const QString family = firstInstalled(QStringList{QStringLiteral("MS UI Gothic"),
-                                                             QStringLiteral("ＭＳ Ｐゴシック"),
-                                                             QStringLiteral("MS PGothic")} +
-                                                 standInGothics);
+    static const QString family =
+        firstInstalled(faces(std::array{layoutUserInterfaceFace}) + faces(layoutGothicFaces));
     return family;
 }
 

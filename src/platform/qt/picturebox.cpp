@@ -6,6 +6,7 @@
 #include "platform/qt/natives.h"
 #include "platform/qt/nativewidget.h"
 #include "platform/qt/qtext.h"
+#include "platform/qt/roundpen.h"
 #include "platform/qt/surfacewidget.h"
 #include "platform/shared/floodfill.h"
 
@@ -21,11 +22,6 @@ SurfaceWidget &surfaceOf(const PictureBox &box)
 QImage &imageOf(const PictureBox &box)
 {
     return surfaceOf(box).image;
-}
-
-QPen roundPen(Color color, int width)
-{
-    return QPen(toQColor(color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 int devicePixel(double logical, qreal ratio)

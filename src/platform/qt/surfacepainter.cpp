@@ -3,11 +3,11 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/natives.h"
 #include "platform/qt/qtext.h"
+#include "platform/qt/roundpen.h"
 
 void SurfacePainter::drawLine(const LineF &line, Color color, int width)
 {
-    m_native.painter.setPen(
-        QPen(toQColor(color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    m_native.painter.setPen(roundPen(color, width));
     m_native.painter.drawLine(toQPointF(line.p1()), toQPointF(line.p2()));
 }
 

@@ -1,6 +1,5 @@
 #include "platform/qt/surfacewidget.h"
 
-#include "platform/lightweightcontrol.h"
 #include "platform/picturebox.h"
 #include "platform/qt/natives.h"
 
@@ -24,7 +23,5 @@ void SurfaceWidget::paintEvent(QPaintEvent *)
     painter.drawImage(QPoint(), image);
     SurfacePainter::Native native{painter};
     SurfacePainter surfacePainter(native);
-    const auto &controls = m_surface.stackingOrder();
-    for (auto control = controls.rbegin(); control != controls.rend(); ++control)
-        (*control)->paint(surfacePainter);
+    m_surface.paintControls(surfacePainter);
 }

@@ -1,6 +1,8 @@
 // Text laid out with the character widths of the layout's user-interface face.
 #pragma once
 
+#include "runtime/utf16.h"
+
 #include <string>
 #include <vector>
 
@@ -30,9 +32,6 @@ double fittedWidth(const std::vector<FittedCharacter> &laidOut);
 
 // The layout face's advance at a 12-pixel em, or 0 where the table does not know the character.
 double layoutAdvance(char32_t character);
-
-// The code points of UTF-16 text; a lone surrogate stands for itself.
-std::u32string codePoints(const std::u16string &text);
 
 template <typename NaturalAdvance>
 std::vector<FittedCharacter> fitText(const std::u16string &text, double pixelSize,

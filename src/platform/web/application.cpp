@@ -1,6 +1,7 @@
 // The page as the program's application: its start, the entry of its events and its end.
 #include "platform/application.h"
 
+#include "platform/shared/gothicfaces.h"
 #include "platform/web/eventrouter.h"
 #include "platform/web/page.h"
 #include "runtime/runtimeerror.h"
@@ -9,6 +10,23 @@
 #include <emscripten/eventloop.h>
 
 namespace {
+template <std::size_t count> void addFaces(const std::array<std::u16string_view, count> &faces)
+{
+    for (const std::u16string_view face : faces)
+        page_add_face(0, face.data(), int(face.size()));
+}
+
+// The faces of the page's text: the layout's, then the stand-ins of every system a browser may
+// run on, free faces first, as most pupils' devices have them.
+void addFaces()
+{
+    page_add_face(1, layoutUserInterfaceFace.data(), int(layoutUserInterfaceFace.size()));
+    addFaces(layoutGothicFaces);
+    addFaces(freeGothicFaces);
+    addFaces(appleGothicFaces);
+    addFaces(windowsGothicFaces);
+}
+
 [[noreturn]] void endWithReport(const std::u16string &report)
 {
     page_end(report.data(), int(report.size()));
@@ -35,6 +53,7 @@ struct Application::Native
 
 Application::Application(int &, char **) : m_native(std::make_unique<Native>())
 {
+    addFaces();
     page_start();
 }
 

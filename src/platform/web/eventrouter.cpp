@@ -2,9 +2,28 @@
 
 #include "platform/clickablecontrol.h"
 #include "platform/web/natives.h"
+#include "platform/web/page.h"
 #include "platform/web/surface.h"
 
 #include <algorithm>
+
+namespace {
+Key keyOf(int pageKey)
+{
+    switch (pageKey) {
+    case PageDownKey:
+        return Key::PageDown;
+    case PageUpKey:
+        return Key::PageUp;
+    case F5Key:
+        return Key::F5;
+    case EscapeKey:
+        return Key::Escape;
+    default:
+        return Key::Other;
+    }
+}
+} // namespace
 
 EventRouter &EventRouter::instance()
 {
@@ -89,8 +108,7 @@ bool EventRouter::key(int key, bool withModifiers)
 {
     if (m_window == nullptr)
         return false;
-    constexpr Key keys[] = {Key::PageDown, Key::PageUp, Key::F5, Key::Escape, Key::Other};
-    return m_window->previewKey({keys[std::clamp(key, 0, 4)], withModifiers});
+    return m_window->previewKey({keyOf(key), withModifiers});
 }
 
 void EventRouter::rescale()

@@ -11,10 +11,11 @@ class Surface;
 // One event as the page queues it.
 struct PageEvent
 {
+    // The same numbers as Page.events in page.js.
     enum Kind { Click = 0, KeyDown = 1, Rescale = 2 };
 
     int kind = Click;
-    // The element clicked, or the key.
+    // The element clicked, or the key (a PageKey).
     int a = 0;
     // Whether a modifier was held with the key.
     int b = 0;
@@ -39,13 +40,14 @@ public:
     static bool handleFromPage(const PageEvent &event);
     // Runs every event queued while a handler waited.
     void handleQueued();
+    // Draws every surface again if the page's scale changed.
+    void rescale();
     // Shows what the surfaces drew since they were last shown.
     void present();
 
 private:
     bool click(int element);
     bool key(int key, bool withModifiers);
-    void rescale();
 
     // By element number: the page numbers its elements from 1 as they are made.
     std::vector<ClickableControl *> m_clickables;

@@ -1,6 +1,14 @@
 // The functions the C++ side of the browser backend calls; the page's state is in page.js.
 mergeInto(LibraryManager.library, {
+  page_add_face: function(userInterfaceOnly, pointer, length) {
+    var face = '"' + Page.text(pointer, length) + '", ';
+    Page.uiFaces += face;
+    if (!userInterfaceOnly)
+      Page.gothicFaces += face;
+  },
   page_start: function() {
+    Page.gothicFaces += 'sans-serif';
+    Page.uiFaces += 'sans-serif';
     Page.start();
   },
   page_set_waiting: function(waiting) {
@@ -29,6 +37,7 @@ mergeInto(LibraryManager.library, {
     root.parentNode.removeChild(root);
     Page.elements = [null];
     var ending = document.getElementById('tavilo-ended');
+    ending.style.font = Page.font(1, 24, 0);
     var error = Page.text(pointer, length);
     if (error) {
       var report = document.createElement('p');
@@ -66,33 +75,33 @@ mergeInto(LibraryManager.library, {
   control_create: function(kind) {
     var element;
     switch (kind) {
-    case 0:
+    case Page.elementKinds.button:
       element = document.createElement('button');
       element.type = 'button';
       element.className = 'tavilo-button';
-      element.addEventListener('click', function() { Page.post(0, id, 0); });
+      element.addEventListener('click', function() { Page.post(Page.events.click, id, 0); });
       break;
-    case 1:
+    case Page.elementKinds.checkBox:
       element = document.createElement('input');
       element.type = 'checkbox';
       element.className = 'tavilo-check';
-      element.addEventListener('click', function() { Page.post(0, id, 0); });
+      element.addEventListener('click', function() { Page.post(Page.events.click, id, 0); });
       break;
-    case 2:
+    case Page.elementKinds.textBox:
       element = document.createElement('input');
       element.type = 'text';
       element.className = 'tavilo-text';
       element.spellcheck = false;
       element.autocomplete = 'off';
       break;
-    case 3:
+    case Page.elementKinds.comboBox:
       element = Page.makeCombo();
       break;
-    case 4:
+    case Page.elementKinds.label:
       element = document.createElement('div');
       element.className = 'tavilo-label';
       break;
-    case 5:
+    case Page.elementKinds.surface:
       element = Page.makeSurface();
       break;
     }

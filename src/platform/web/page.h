@@ -3,10 +3,23 @@
 
 #include <cstdint>
 
-// What control_create makes.
-enum class ElementKind { Button, CheckBox, TextBox, ComboBox, Label, Surface };
+// What control_create makes: the same numbers as Page.elementKinds in page.js.
+enum class ElementKind {
+    Button = 0,
+    CheckBox = 1,
+    TextBox = 2,
+    ComboBox = 3,
+    Label = 4,
+    Surface = 5
+};
+
+// The keys the page tells apart: the same numbers as Page.keys and Page.otherKey in page.js.
+enum PageKey { PageDownKey = 0, PageUpKey = 1, F5Key = 2, EscapeKey = 3, OtherKey = 4 };
 
 extern "C" {
+// Adds a face to the fonts of the page's text (shared/gothicfaces.h), to the user-interface
+// face's alone or to both it and the Gothic's; the page's own fallback follows the last.
+void page_add_face(int userInterfaceOnly, const char16_t *face, int length);
 void page_start();
 void page_set_waiting(int waiting);
 int page_take_event(int *kind, int *a, int *b);

@@ -5,12 +5,23 @@ var Page = {
   queue: [],
   waiting: false,
   ended: false,
-  clientWidth: 865,
-  clientHeight: 437,
+  // The window's client size, from the program (window_set_client_size); none until it comes.
+  clientWidth: 0,
+  clientHeight: 0,
+  // What control_create makes: the same numbers as ElementKind in page.h.
+  elementKinds: {button: 0, checkBox: 1, textBox: 2, comboBox: 3, label: 4, surface: 5},
+  // The kinds of the events posted to the program: the same numbers as PageEvent::Kind in
+  // eventrouter.h.
+  events: {click: 0, keyDown: 1, rescale: 2},
+  // The keys the program binds, and the number of every other key: the same numbers as PageKey
+  // in page.h.
+  keys: {PageDown: 0, PageUp: 1, F5: 2, Escape: 3},
+  otherKey: 4,
   liveRegion: null,
-  fontFaces: '"ＭＳ Ｐゴシック", "MS PGothic", IPAPGothic, "VL PGothic", "Noto Sans CJK JP", ' +
-      '"Hiragino Sans", Meiryo, sans-serif',
-  uiFaces: '"MS UI Gothic", ',
+  // The CSS font families of the Gothic and of the user-interface face, made of the faces the
+  // program adds (application.cpp).
+  gothicFaces: '',
+  uiFaces: '',
   measurer: null,
   text: function(pointer, length) {
     var units = HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
@@ -28,8 +39,7 @@ var Page = {
     var key = (gothic ? 'g' : 'u') + (bold ? 'b' : 'n') + pixelSize;
     var font = Page.fonts[key];
     if (font === undefined) {
-      font = (bold ? 'bold ' : '') + pixelSize + 'px ' + (gothic ? '' : Page.uiFaces) +
-          Page.fontFaces;
+      font = (bold ? 'bold ' : '') + pixelSize + 'px ' + (gothic ? Page.gothicFaces : Page.uiFaces);
       Page.fonts[key] = font;
     }
     return font;
@@ -45,9 +55,13 @@ var Page = {
   },
   // The window's fit to the viewport: uniform, centred; surfaces redraw at the device pixels.
   fitScale: function() {
+    if (!Page.clientWidth || !Page.clientHeight)
+      return 1;
     return Math.min(window.innerWidth / Page.clientWidth, window.innerHeight / Page.clientHeight);
   },
   fit: function() {
+    if (!Page.clientWidth || !Page.clientHeight)
+      return;
     var scale = Page.fitScale();
     var left = (window.innerWidth - Page.clientWidth * scale) / 2;
     var top = (window.innerHeight - Page.clientHeight * scale) / 2;
@@ -71,20 +85,17 @@ var Page = {
       return 1;
     }
   },
-  keyOf: function(key) {
-    return {PageDown: 0, PageUp: 1, F5: 2, Escape: 3}[key];
-  },
   onKey: function(event) {
     if (Page.ended)
       return;
-    var key = Page.keyOf(event.key);
+    var key = Page.keys[event.key];
     var bindable = key !== undefined;
     var modified = event.shiftKey || event.ctrlKey || event.altKey || event.metaKey;
     // While a handler waits, a key the window can bind is held back from the page, since F5
     // would reload it before the preview in the wait's dispatch could take it. A key whose
     // handling starts a wait was taken: the preview pressed a button with it.
     var wasWaiting = Page.waiting;
-    var taken = Page.post(1, bindable ? key : 4, modified ? 1 : 0);
+    var taken = Page.post(Page.events.keyDown, bindable ? key : Page.otherKey, modified ? 1 : 0);
     if (wasWaiting ? bindable && !modified : taken || Page.waiting) {
       event.preventDefault();
       event.stopPropagation();
@@ -94,12 +105,9 @@ var Page = {
     if (Page.ended)
       return;
     Page.fit();
-    Page.post(2, 0, 0);
+    Page.post(Page.events.rescale, 0, 0);
   },
   start: function() {
-    var root = Page.root();
-    root.style.width = Page.clientWidth + 'px';
-    root.style.height = Page.clientHeight + 'px';
     Page.liveRegion = document.getElementById('tavilo-announcement');
     document.addEventListener('keydown', Page.onKey, true);
     window.addEventListener('resize', Page.onResize);
@@ -188,6 +196,7 @@ Page.makeCombo = function() {
   list.className = 'tavilo-combo-list';
   list.setAttribute('role', 'listbox');
   list.id = 'tavilo-list-' + Page.elements.length;
+  list.style.font = Page.font(1, 13, 0);
   list.hidden = true;
   field.setAttribute('aria-controls', list.id);
   combo.appendChild(field);

@@ -1,6 +1,5 @@
 #include "platform/web/surface.h"
 
-#include "platform/lightweightcontrol.h"
 #include "platform/picturebox.h"
 #include "platform/shared/floodfill.h"
 #include "platform/shared/rasterpainter.h"
@@ -107,9 +106,7 @@ void Surface::paintControls(RasterPainter &painter)
 {
     SurfacePainter::Native native{painter, m_scale, m_texts};
     SurfacePainter surfacePainter(native);
-    const auto &controls = m_box.stackingOrder();
-    for (auto control = controls.rbegin(); control != controls.rend(); ++control)
-        (*control)->paint(surfacePainter);
+    m_box.paintControls(surfacePainter);
 }
 
 void Surface::rescale()

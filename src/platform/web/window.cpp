@@ -20,9 +20,11 @@ void Window::applyCaption()
     window_set_caption(m_caption.data(), length(m_caption));
 }
 
+// The page fits the window to the viewport anew, so the surfaces may have a new scale.
 void Window::setClientSize(Size size)
 {
     window_set_client_size(size.width, size.height);
+    EventRouter::instance().rescale();
 }
 
 void Window::applyBackColor()

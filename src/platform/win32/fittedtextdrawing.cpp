@@ -2,6 +2,7 @@
 
 #include "platform/shared/fittedtext.h"
 #include "platform/win32/displayscale.h"
+#include "runtime/utf16.h"
 
 #include <cmath>
 #include <vector>
@@ -9,10 +10,9 @@
 namespace {
 std::u16string unitsOf(char32_t character)
 {
-    if (character < 0x10000)
-        return std::u16string(1, char16_t(character));
-    const char32_t offset = character - 0x10000;
-    return {char16_t(0xd800 + (offset >> 10)), char16_t(0xdc00 + (offset & 0x3ff))};
+    std::u16string units;
+    appendCodePoint(units, character);
+    return units;
 }
 
 // The face's own advance of a character, in logical pixels.

@@ -1,17 +1,16 @@
 #include "platform/win32/fonts.h"
 
+#include "platform/shared/gothicfaces.h"
 #include "platform/win32/displayscale.h"
 #include "platform/win32/win32text.h"
 
+#include <initializer_list>
 #include <map>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
 namespace {
-// Stand-ins in order of preference, all proportional Japanese Gothic faces: those of current
-// Windows first, then those a Linux machine running the program under Wine may have.
-const std::vector<std::u16string> standInGothics = {u"Meiryo", u"Yu Gothic UI", u"IPAPGothic",
-                                                    u"VL PGothic", u"Noto Sans CJK JP"};
 
 int CALLBACK noteFound(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found)
 {
@@ -19,7 +18,7 @@ int CALLBACK noteFound(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM foun
     return 0;
 }
 
-bool isInstalled(HDC dc, const std::u16string &face)
+bool isInstalled(HDC dc, std::u16string_view face)
 {
     LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
@@ -29,27 +28,33 @@ bool isInstalled(HDC dc, const std::u16string &face)
     return found;
 }
 
-std::u16string firstInstalled(std::vector<std::u16string> wanted)
+// The stand-ins come after the wanted faces: those of current Windows first, then those a Linux
+// machine running the program under Wine may have. With none installed, the first wanted face is
+// named anyway, for the system's own font substitution.
+std::u16string firstInstalled(std::initializer_list<std::u16string_view> wanted)
 {
-    wanted.insert(wanted.end(), standInGothics.begin(), standInGothics.end());
+    std::vector<std::u16string_view> faces(wanted);
+    faces.insert(faces.end(), windowsGothicFaces.begin(), windowsGothicFaces.end());
+    faces.insert(faces.end(), freeGothicFaces.begin(), freeGothicFaces.end());
     const HDC screen = GetDC(nullptr);
-    std::u16string chosen = wanted.front();
-    for (const std::u16string &face : wanted) {
+    std::u16string_view chosen = faces.front();
+    for (const std::u16string_view face : faces) {
         if (isInstalled(screen, face)) {
             chosen = face;
             break;
         }
     }
     ReleaseDC(nullptr, screen);
-    return chosen;
+    return std::u16string(chosen);
 }
 } // namespace
 
 const std::u16string &faceName(Font::Face face)
 {
-    static const std::u16string gothic = firstInstalled({u"ＭＳ Ｐゴシック", u"MS PGothic"});
+    static const std::u16string gothic =
+        firstInstalled({layoutGothicFaces[0], layoutGothicFaces[1]});
     static const std::u16string userInterface =
-        firstInstalled({u"MS UI Gothic", u"ＭＳ Ｐゴシック", u"MS PGothic"});
+        firstInstalled({layoutUserInterfaceFace, layoutGothicFaces[0], layoutGothicFaces[1]});
     return face == Font::Face::Gothic ? gothic : userInterface;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/win32/fonts.h"
 #include "platform/win32/liveregion.h"
 #include "platform/win32/natives.h"
+#include "platform/win32/roundpen.h"
 #include "platform/win32/surfaceimage.h"
 #include "platform/win32/surfacewindow.h"
 #include "platform/win32/win32text.h"
@@ -24,32 +25,6 @@ POINT devicePoint(PointF logical)
     return {devicePixels(logical.x), devicePixels(logical.y)};
 }
 
-// A pen of the given logical width with round ends and joins, at device pixels.
-HPEN roundPen(Color color, int width)
-{
-    const LOGBRUSH brush{BS_SOLID, colorRef(color), 0};
-    return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                        DWORD(std::max(1, devicePixels(width))), &brush, 0, nullptr);
-}
-
-// Selects a pen into the image for one drawing call and deletes it after.
-class PenInUse
-{
-public:
-    PenInUse(HDC dc, HPEN pen) : m_dc(dc), m_pen(pen), m_previous(SelectObject(dc, pen)) {}
-    ~PenInUse()
-    {
-        SelectObject(m_dc, m_previous);
-        DeleteObject(m_pen);
-    }
-    PenInUse(const PenInUse &) = delete;
-    PenInUse &operator=(const PenInUse &) = delete;
-
-private:
-    HDC m_dc;
-    HPEN m_pen;
-    HGDIOBJ m_previous;
-};
 } // namespace
 
 PictureBox::PictureBox(Window &window, const Rect &geometry)
@@ -93,7 +68,7 @@ void PictureBox::clearImage()
 void PictureBox::drawLine(PointF from, PointF to, Color color)
 {
     const HDC dc = imageOf(*this).dc();
-    const PenInUse pen(dc, roundPen(color, m_drawWidth));
+    const RoundPen pen(dc, color, m_drawWidth);
     const POINT start = devicePoint(from);
     const POINT end = devicePoint(to);
     MoveToEx(dc, start.x, start.y, nullptr);
@@ -111,7 +86,7 @@ void PictureBox::drawBox(const RectF &box, bool filled)
         FillRect(dc, &inside, brush);
         DeleteObject(brush);
     }
-    const PenInUse pen(dc, roundPen(m_foreColor, m_drawWidth));
+    const RoundPen pen(dc, m_foreColor, m_drawWidth);
     const POINT corners[] = {{rect.left, rect.top},
                              {rect.right, rect.top},
                              {rect.right, rect.bottom},

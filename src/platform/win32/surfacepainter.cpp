@@ -3,6 +3,7 @@
 #include "platform/win32/brushes.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/natives.h"
+#include "platform/win32/roundpen.h"
 #include "platform/win32/win32text.h"
 
 #include <algorithm>
@@ -24,15 +25,9 @@ RECT deviceBox(const RectF &box, double scale)
 void SurfacePainter::drawLine(const LineF &line, Color color, int width)
 {
     const HDC dc = m_native.dc;
-    const LOGBRUSH brush{BS_SOLID, colorRef(color), 0};
-    const HPEN pen =
-        ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                     DWORD(std::max(1, device(width, m_native.scale))), &brush, 0, nullptr);
-    const HGDIOBJ previous = SelectObject(dc, pen);
+    const RoundPen pen(dc, color, width);
     MoveToEx(dc, device(line.x1, m_native.scale), device(line.y1, m_native.scale), nullptr);
     LineTo(dc, device(line.x2, m_native.scale), device(line.y2, m_native.scale));
-    SelectObject(dc, previous);
-    DeleteObject(pen);
 }
 
 // An inside-frame pen keeps the outline within the box, so the circle covers exactly its box.

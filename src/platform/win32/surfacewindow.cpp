@@ -1,6 +1,5 @@
 #include "platform/win32/surfacewindow.h"
 
-#include "platform/lightweightcontrol.h"
 #include "platform/picturebox.h"
 #include "platform/win32/displayscale.h"
 #include "platform/win32/errorreport.h"
@@ -25,9 +24,7 @@ void paintControls(const PictureBox &surface, HDC dc)
 {
     SurfacePainter::Native native{dc, displayScale()};
     SurfacePainter painter(native);
-    const auto &controls = surface.stackingOrder();
-    for (auto control = controls.rbegin(); control != controls.rend(); ++control)
-        (*control)->paint(painter);
+    surface.paintControls(painter);
 }
 
 // The composed picture of the part to repaint, made in the scratch image.

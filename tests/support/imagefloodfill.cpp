@@ -1,4 +1,4 @@
-#include "platform/qt/imagefloodfill.h"
+#include "imagefloodfill.h"
 
 #include "platform/shared/floodfill.h"
 

@@ -1,4 +1,4 @@
-// The border flood fill on a QImage of any format.
+// The border flood fill on a QImage of any format, for the tests and benchmarks that fill images.
 #pragma once
 
 #include <QImage>
