@@ -7,9 +7,3 @@ void CommandButton::setCaption(const std::u16string &caption)
     m_caption = caption;
     applyCaption();
 }
-
-void CommandButton::setBackColor(Color color)
-{
-    m_backColor = color;
-    applyBackColor();
-}

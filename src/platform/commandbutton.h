@@ -20,7 +20,11 @@ public:
     void setCaption(const std::u16string &caption);
     // The face colour the program gave, or none for the system's own face.
     std::optional<Color> backColor() const { return m_backColor; }
-    void setBackColor(Color color);
+    void setBackColor(Color color)
+    {
+        m_backColor = color;
+        applyBackColor();
+    }
 
     // Clicks the button as the user would: nothing happens while it is disabled.
     void click() { handleClick(); }

@@ -20,9 +20,17 @@ public:
     void setText(const std::u16string &text);
     // The background the program gave, or none for the window's.
     std::optional<Color> backColor() const { return m_backColor; }
-    void setBackColor(Color color);
+    void setBackColor(Color color)
+    {
+        m_backColor = color;
+        applyBackColor();
+    }
     Color foreColor() const { return m_foreColor; }
-    void setForeColor(Color color);
+    void setForeColor(Color color)
+    {
+        m_foreColor = color;
+        applyForeColor();
+    }
 
 private:
     // Backend: each shows the state just stored.

@@ -9,12 +9,6 @@ void Window::setCaption(const std::u16string &caption)
     applyCaption();
 }
 
-void Window::setBackColor(Color color)
-{
-    m_backColor = color;
-    applyBackColor();
-}
-
 void Window::setFont(const Font &font)
 {
     m_font = font;

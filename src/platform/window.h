@@ -41,7 +41,11 @@ public:
     // Backend: sizes the client area, in logical pixels.
     void setClientSize(Size size);
     Color backColor() const { return m_backColor; }
-    void setBackColor(Color color);
+    void setBackColor(Color color)
+    {
+        m_backColor = color;
+        applyBackColor();
+    }
     // The font of every control that is given none of its own.
     Font font() const { return m_font; }
     void setFont(const Font &font);

@@ -7,24 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-Key keyOf(int pageKey)
-{
-    switch (pageKey) {
-    case PageDownKey:
-        return Key::PageDown;
-    case PageUpKey:
-        return Key::PageUp;
-    case F5Key:
-        return Key::F5;
-    case EscapeKey:
-        return Key::Escape;
-    default:
-        return Key::Other;
-    }
-}
-} // namespace
-
 EventRouter &EventRouter::instance()
 {
     static EventRouter router;
@@ -108,7 +90,7 @@ bool EventRouter::key(int key, bool withModifiers)
 {
     if (m_window == nullptr)
         return false;
-    return m_window->previewKey({keyOf(key), withModifiers});
+    return m_window->previewKey({Key(std::clamp(key, 0, int(OtherKey))), withModifiers});
 }
 
 void EventRouter::rescale()

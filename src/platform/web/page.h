@@ -1,6 +1,8 @@
 // The page's functions that the browser backend calls (library.js); texts go as UTF-16 code units.
 #pragma once
 
+#include "platform/window.h"
+
 #include <cstdint>
 
 // What control_create makes: the same numbers as Page.elementKinds in page.js.
@@ -13,8 +15,12 @@ enum class ElementKind {
     Surface = 5
 };
 
-// The keys the page tells apart: the same numbers as Page.keys and Page.otherKey in page.js.
+// The keys the page tells apart: the same numbers as Page.keys and Page.otherKey in page.js, and
+// as the platform's own Key, so that the router takes a key as it comes.
 enum PageKey { PageDownKey = 0, PageUpKey = 1, F5Key = 2, EscapeKey = 3, OtherKey = 4 };
+static_assert(PageDownKey == int(Key::PageDown) && PageUpKey == int(Key::PageUp) &&
+              F5Key == int(Key::F5) && EscapeKey == int(Key::Escape) &&
+              OtherKey == int(Key::Other));
 
 extern "C" {
 // Adds a face to the fonts of the page's text (shared/gothicfaces.h), to the user-interface
