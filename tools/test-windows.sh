@@ -24,6 +24,8 @@ set_up_wine_prefix
 bash tests/windows/resources.sh "$exe64" "$exe32"
 bash tests/windows/window.sh "$exe64"
 bash tests/windows/frame_close.sh "$exe64"
+bash tests/windows/frame_resize.sh "$exe64"
+bash tests/windows/screen_reader.sh "$exe64"
 if [ -n "$wine32" ]; then
     bash tests/windows/window32.sh "$exe32"
 else

@@ -51,3 +51,15 @@ start_and_look() {
     wait_until "the first paint" is_colour window 5 430 "$olive"
     wait_until_still
 }
+
+# Builds the MSAA client of the tests (msaa_client.cpp) into the work folder, for the prefix.
+build_msaa_client() {
+    x86_64-w64-mingw32-g++-posix -std=c++20 -municode -O1 -static -Wall -Wextra -Werror \
+        -o "$work/msaa_client.exe" "$(dirname "${BASH_SOURCE[0]}")/msaa_client.cpp" \
+        -loleacc -lole32 -loleaut32
+}
+
+# Runs the client once; its lines are tab-separated.
+msaa_client() {
+    wine "$work/msaa_client.exe" "$@" 2>/dev/null | tr -d '\r'
+}

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# What the two Windows executables carry: only system libraries imported, the version block and
-# the three-image icon, the manifest, and a size that travels on any stick.
+# What the two Windows executables carry: only system libraries imported (accessibility and COM
+# among them), the version block and the three-image icon, the manifest, and a size that travels
+# on any stick.
 # Usage: resources.sh TAVILO_EXE TAVILO_32_EXE
 set -euo pipefail
 test_number=0
@@ -15,7 +16,7 @@ fail() {
     exit 1
 }
 
-system_libraries='^(KERNEL32|USER32|GDI32|COMCTL32|msvcrt)\.dll$'
+system_libraries='^(KERNEL32|USER32|GDI32|COMCTL32|OLEACC|ole32|OLEAUT32|msvcrt)\.dll$'
 
 check() {
     local exe=$1 arch=$2 imports resources texts size

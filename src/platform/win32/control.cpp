@@ -2,6 +2,7 @@
 #include "platform/control.h"
 
 #include "platform/checkbox.h"
+#include "platform/win32/controlaccessible.h"
 #include "platform/win32/displayscale.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/natives.h"
@@ -32,6 +33,7 @@ Control::Native::Native(Window &window, Kind kind, const wchar_t *className, DWO
                            GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     window.native().controls.push_back(this);
+    serveAccessibleObject(*this);
     showFont(window.font());
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class LiveRegion;
 class SurfaceImage;
 
 // A control's child window of the program's window, at device pixels.
@@ -46,6 +47,7 @@ struct Window::Native
     std::vector<Control::Native *> controls;
     // The child that had the focus when the window was last deactivated.
     HWND lastFocus = nullptr;
+    std::unique_ptr<LiveRegion> liveRegion;
 };
 
 struct SurfacePainter::Native

@@ -5,6 +5,7 @@
 #include "platform/win32/displayscale.h"
 #include "platform/win32/fittedtextdrawing.h"
 #include "platform/win32/fonts.h"
+#include "platform/win32/liveregion.h"
 #include "platform/win32/natives.h"
 #include "platform/win32/roundpen.h"
 #include "platform/win32/surfaceimage.h"
@@ -115,4 +116,12 @@ bool PictureBox::fillRegion(Point seed, Color border)
 {
     return floodFillBorder(imageOf(*this).pixels(), {devicePixels(seed.x), devicePixels(seed.y)},
                            border.pixel(), m_fillColor.pixel());
+}
+
+// The surface's own object reads the new description when asked; the live region says it, and
+// no description-change event is raised, which would have a screen reader on the surface read
+// it twice.
+void PictureBox::describe(const std::u16string &description)
+{
+    native().window.native().liveRegion->describeChange(native().hwnd, description);
 }

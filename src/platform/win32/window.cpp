@@ -4,14 +4,15 @@
 #include "platform/control.h"
 #include "platform/win32/displayscale.h"
 #include "platform/win32/formwindow.h"
+#include "platform/win32/liveregion.h"
 #include "platform/win32/natives.h"
 #include "platform/win32/win32text.h"
 
 namespace {
-// A fixed frame: the layout has one size. The window is a control parent, so that the dialog
-// keys move through its controls.
-constexpr DWORD frameStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// An ordinary resizable frame; the layout keeps its place and size whatever the frame's, the
+// window's colour showing beyond it. The window is a control parent, so that the dialog keys
+// move through its controls.
+constexpr DWORD frameStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD frameExtendedStyle = WS_EX_CONTROLPARENT;
 } // namespace
 
@@ -21,6 +22,7 @@ Window::Native::Native(Window &window) : owner(window)
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    liveRegion = std::make_unique<LiveRegion>(hwnd);
 }
 
 Window::Native::~Native()
@@ -75,4 +77,9 @@ void Window::show()
 {
     ShowWindow(m_native->hwnd, SW_SHOWNORMAL);
     UpdateWindow(m_native->hwnd);
+}
+
+void Window::announce(const std::u16string &text)
+{
+    m_native->liveRegion->announce(text);
 }

@@ -1,0 +1,284 @@
+// A small MSAA client, run in the Wine prefix beside the program, that reads the program's window
+// as a Windows screen reader does, and moves and sizes its frame through Win32.
+//   msaa_client controls        one line per control: name, role, states, value, description
+//   msaa_client events STOP     one line per event a screen reader hears, until the file STOP is
+//                               there ("ready" first, once it listens)
+//   msaa_client frame           the frame's styles and where its client area lies
+//   msaa_client resize W H | maximize | restore    then where the client area lies
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <cstdio>
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace {
+const IID accessibleInterface{
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+constexpr DWORD liveRegionChangedEvent = 0x8019;
+
+void print(const std::wstring &line)
+{
+    const std::wstring text = line + L"\n";
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string bytes(std::size_t(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), bytes.data(), size, nullptr,
+                        nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+}
+
+std::wstring taken(BSTR text)
+{
+    std::wstring result = text != nullptr ? text : L"";
+    SysFreeString(text);
+    return result;
+}
+
+VARIANT self()
+{
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = CHILDID_SELF;
+    return child;
+}
+
+// The role and state come as numbers, which GetRoleText and GetStateText name.
+std::wstring roleText(LONG role)
+{
+    wchar_t text[80] = L"";
+    GetRoleTextW(DWORD(role), text, 80);
+    return text;
+}
+
+// The state bits by their names, joined by commas.
+std::wstring stateText(LONG state)
+{
+    std::wstring names;
+    for (DWORD bit = 1; bit != 0; bit <<= 1)
+        if ((DWORD(state) & bit) != 0) {
+            wchar_t text[80] = L"";
+            GetStateTextW(bit, text, 80);
+            names += (names.empty() ? L"" : L",") + std::wstring(text);
+        }
+    return names;
+}
+
+template <typename Get> std::wstring numberText(Get get, std::wstring (*name)(LONG))
+{
+    VARIANT number;
+    VariantInit(&number);
+    if (FAILED(get(&number)) || number.vt != VT_I4)
+        return L"?";
+    return name(number.lVal);
+}
+
+std::wstring describe(IAccessible &object, VARIANT child)
+{
+    BSTR name = nullptr;
+    BSTR value = nullptr;
+    BSTR description = nullptr;
+    object.get_accName(child, &name);
+    object.get_accValue(child, &value);
+    object.get_accDescription(child, &description);
+    const std::wstring role =
+        numberText([&](VARIANT *out) { return object.get_accRole(child, out); }, roleText);
+    const std::wstring state =
+        numberText([&](VARIANT *out) { return object.get_accState(child, out); }, stateText);
+    return taken(name) + L"\t" + role + L"\t" + state + L"\t" + taken(value) + L"\t" +
+           taken(description);
+}
+
+HWND programWindow()
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (const HWND window = FindWindowW(L"TaviloForm", nullptr))
+            return window;
+        Sleep(100);
+    }
+    print(L"error\tno window of the program");
+    std::exit(1);
+}
+
+// Through the window's standard client object and its children, the child windows' objects,
+// to the object each child window gives for its client area: a screen reader's way down.
+int listControls()
+{
+    IAccessible *client = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(programWindow(), DWORD(OBJID_CLIENT), accessibleInterface,
+                                          reinterpret_cast<void **>(&client))))
+        return print(L"error\tno object for the window"), 1;
+    LONG count = 0;
+    client->get_accChildCount(&count);
+    std::vector<VARIANT> children(static_cast<std::size_t>(count));
+    LONG obtained = 0;
+    AccessibleChildren(client, 0, count, children.data(), &obtained);
+    for (LONG i = 0; i < obtained; ++i) {
+        HWND child = nullptr;
+        if (children[std::size_t(i)].vt == VT_DISPATCH) {
+            IAccessible *window = nullptr;
+            children[std::size_t(i)].pdispVal->QueryInterface(accessibleInterface,
+                                                              reinterpret_cast<void **>(&window));
+            if (window != nullptr) {
+                WindowFromAccessibleObject(window, &child);
+                window->Release();
+            }
+        }
+        VariantClear(&children[std::size_t(i)]);
+        IAccessible *object = nullptr;
+        if (child != nullptr &&
+            SUCCEEDED(AccessibleObjectFromWindow(child, DWORD(OBJID_CLIENT), accessibleInterface,
+                                                 reinterpret_cast<void **>(&object)))) {
+            print(describe(*object, self()));
+            object->Release();
+        }
+    }
+    client->Release();
+    return 0;
+}
+
+std::wstring eventName(DWORD event)
+{
+    switch (event) {
+    case EVENT_OBJECT_FOCUS:
+        return L"focus";
+    case EVENT_OBJECT_NAMECHANGE:
+        return L"name";
+    case EVENT_OBJECT_VALUECHANGE:
+        return L"value";
+    case EVENT_OBJECT_DESCRIPTIONCHANGE:
+        return L"description";
+    case liveRegionChangedEvent:
+        return L"live";
+    default:
+        return L"";
+    }
+}
+
+struct Event
+{
+    std::wstring name;
+    HWND hwnd;
+    LONG object;
+    LONG child;
+};
+
+// A call into the program lets further events in while it waits; they wait their turn, so that
+// the events are read in the order they came.
+std::deque<Event> events;
+
+void CALLBACK heard(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD)
+{
+    if (const std::wstring name = eventName(event); !name.empty())
+        events.push_back({name, hwnd, object, child});
+}
+
+void readEvents()
+{
+    static bool reading = false;
+    if (reading)
+        return;
+    reading = true;
+    while (!events.empty()) {
+        const Event event = events.front();
+        events.pop_front();
+        IAccessible *accessible = nullptr;
+        VARIANT id;
+        VariantInit(&id);
+        if (FAILED(AccessibleObjectFromEvent(event.hwnd, DWORD(event.object), DWORD(event.child),
+                                             &accessible, &id))) {
+            print(event.name + L"\t(no object)");
+            continue;
+        }
+        print(event.name + L"\t" + describe(*accessible, id));
+        accessible->Release();
+    }
+    reading = false;
+}
+
+int listenUntil(const wchar_t *stopFile)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(programWindow(), &process);
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, heard, process, 0, WINEVENT_OUTOFCONTEXT);
+    if (hook == nullptr)
+        return print(L"error\tno hook"), 1;
+    print(L"ready");
+    while (GetFileAttributesW(stopFile) == INVALID_FILE_ATTRIBUTES) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        readEvents();
+    }
+    UnhookWinEvent(hook);
+    return 0;
+}
+
+void printClientArea(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    print(L"client\t" + std::to_wstring(origin.x) + L"\t" + std::to_wstring(origin.y) + L"\t" +
+          std::to_wstring(client.right) + L"\t" + std::to_wstring(client.bottom));
+    print(L"frame\t" + std::to_wstring(frame.right - frame.left) + L"\t" +
+          std::to_wstring(frame.bottom - frame.top));
+}
+
+int showFrame(HWND window)
+{
+    const auto style = DWORD(GetWindowLongPtrW(window, GWL_STYLE));
+    std::wstring names;
+    const std::pair<DWORD, const wchar_t *> styles[] = {
+        {WS_CAPTION, L"caption"},         {WS_SYSMENU, L"sysmenu"},
+        {WS_THICKFRAME, L"thickframe"},   {WS_MINIMIZEBOX, L"minimizebox"},
+        {WS_MAXIMIZEBOX, L"maximizebox"}, {WS_MAXIMIZE, L"maximized"}};
+    for (const auto &[bit, name] : styles)
+        if ((style & bit) == bit)
+            names += (names.empty() ? L"" : L" ") + std::wstring(name);
+    print(L"style\t" + names);
+    printClientArea(window);
+    return 0;
+}
+
+int act(int count, wchar_t **arguments)
+{
+    const HWND window = programWindow();
+    const std::wstring command = arguments[1];
+    if (command == L"frame")
+        return showFrame(window);
+    if (command == L"resize" && count == 4)
+        SetWindowPos(window, nullptr, 0, 0, _wtoi(arguments[2]), _wtoi(arguments[3]),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    else if (command == L"maximize")
+        ShowWindow(window, SW_MAXIMIZE);
+    else if (command == L"restore")
+        ShowWindow(window, SW_RESTORE);
+    else
+        return print(L"error\tunknown command " + command), 2;
+    Sleep(300);
+    printClientArea(window);
+    return 0;
+}
+} // namespace
+
+int wmain(int count, wchar_t **arguments)
+{
+    if (count < 2)
+        return print(L"error\tno command"), 2;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const std::wstring command = arguments[1];
+    if (command == L"controls")
+        return listControls();
+    if (command == L"events" && count == 3)
+        return listenUntil(arguments[2]);
+    return act(count, arguments);
+}
