@@ -65,15 +65,21 @@ void TestAnnouncer::oneNotification()
     PendingNotification pending;
     for (const auto &[surface, text] : steps) {
         if (surface == 0)
-            pending.announce(text);
+            pending.announce(text.toStdU16String());
         else
-            pending.describe(surfaces[std::size_t(surface)], text);
+            pending.describe(&surfaces[std::size_t(surface)], text.toStdU16String());
     }
     QCOMPARE(pending.isEmpty(), steps.isEmpty());
-    QCOMPARE(pending.take(), texts);
+    const std::vector<std::u16string> taken = pending.take();
+    QStringList takenTexts;
+    for (const std::u16string &text : taken)
+        takenTexts.append(QString::fromStdU16String(text));
+    QCOMPARE(takenTexts, texts);
+    // As one text, for the screen readers of the other window systems.
+    QCOMPARE(QString::fromStdU16String(PendingNotification::joined(taken)), texts.join(u'。'));
     QVERIFY(pending.isEmpty());
-    pending.describe(surfaces[1], atOne);
-    QCOMPARE(pending.take(), QStringList{atOne});
+    pending.describe(&surfaces[1], atOne.toStdU16String());
+    QCOMPARE(pending.take(), std::vector<std::u16string>{atOne.toStdU16String()});
 }
 
 // Without an assistive tool listening, as here, nothing is queued and no notification made.

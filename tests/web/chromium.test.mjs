@@ -254,6 +254,20 @@ describe('screen readers', () => {
     await press(page, '初期画面');
     assert.equal(await live.textContent(), '点Ｐ：Ｂから0cm（頂点Ｂ）、三角形ＰＢＣの面積 0cm²');
   }));
+
+  test('a step that draws the graph says the graph paper\'s text after the blackboard\'s, once', () =>
+    withProgram({}, async (page) => {
+      const live = page.locator('[aria-live=polite]');
+      await checkbox(page, 'グ　ラ　フ').click();
+      await press(page, '進む', 3);
+      assert.equal(await live.textContent(),
+                   '点Ｐ：Ｂから3cm（辺ＢＡ上）、三角形ＰＢＣの面積 18cm²。グラフ：x = 0〜3、y = 6x（0〜3）');
+      await press(page, '初期画面');
+      assert.equal(await live.textContent(),
+                   '点Ｐ：Ｂから0cm（頂点Ｂ）、三角形ＰＢＣの面積 0cm²。グラフ：まだかかれていません');
+      await press(page, '進む');
+      assert.equal(await live.textContent(), '点Ｐ：Ｂから1cm（辺ＢＡ上）、三角形ＰＢＣの面積 6cm²。グラフ：x = 0〜1、y = 6x（0〜1）');
+    }));
 });
 
 describe('size and scale', () => {

@@ -1,5 +1,7 @@
 #include "platform/qt/announcer.h"
 
+#include "platform/qt/qtext.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QTimer>
@@ -18,13 +20,13 @@ Announcer::Announcer(QWidget *window) : QWidget(window)
 void Announcer::announce(const QString &text)
 {
     if (accepts(text))
-        m_pending.announce(text);
+        m_pending.announce(fromQString(text));
 }
 
 void Announcer::describeChange(const QWidget &surface, const QString &description)
 {
     if (accepts(description))
-        m_pending.describe(surface, description);
+        m_pending.describe(&surface, fromQString(description));
 }
 
 // Nothing is said before the window is shown: the screen reader reads the window then. Without
@@ -40,7 +42,9 @@ bool Announcer::accepts(const QString &text)
 
 void Announcer::showNotification()
 {
-    QStringList texts = m_pending.take();
+    QStringList texts;
+    for (const std::u16string &text : m_pending.take())
+        texts.append(toQString(text));
     for (QWidget *earlier : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         earlier->hide();
     auto *notification = new QWidget(this);

@@ -1,7 +1,7 @@
 // What a screen reader is to speak wherever the focus is, as notifications in a status bar.
 #pragma once
 
-#include "platform/qt/pendingnotification.h"
+#include "platform/shared/pendingnotification.h"
 
 #include <QAccessibleInterface>
 #include <QString>

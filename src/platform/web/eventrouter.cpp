@@ -74,6 +74,28 @@ void EventRouter::present()
 {
     for (Surface *surface : m_surfaces)
         surface->present();
+    if (m_pending.isEmpty())
+        return;
+    const std::u16string said = PendingNotification::joined(m_pending.take());
+    window_announce(said.data(), int(said.size()));
+}
+
+void EventRouter::setShown()
+{
+    m_shown = true;
+}
+
+// Nothing is said before the window is shown: the screen reader reads the page then.
+void EventRouter::announce(const std::u16string &text)
+{
+    if (m_shown && !text.empty())
+        m_pending.announce(text);
+}
+
+void EventRouter::describeChange(const void *surface, const std::u16string &description)
+{
+    if (m_shown && !description.empty())
+        m_pending.describe(surface, description);
 }
 
 // A click queued while its control was enabled is dropped if a handler disabled it meanwhile,

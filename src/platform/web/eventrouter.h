@@ -1,8 +1,10 @@
 // Where the page's events reach the program: clicks, keys and changes of the page's scale.
 #pragma once
 
+#include "platform/shared/pendingnotification.h"
 #include "platform/window.h"
 
+#include <string>
 #include <vector>
 
 class ClickableControl;
@@ -42,8 +44,15 @@ public:
     void handleQueued();
     // Draws every surface again if the page's scale changed.
     void rescale();
-    // Shows what the surfaces drew since they were last shown.
+    // Shows what the surfaces drew since they were last shown, and has the live region say what
+    // was asked for since.
     void present();
+
+    // From the window's first showing on, what the live region is to say at the next present:
+    // an announcement, or a surface's changed description.
+    void setShown();
+    void announce(const std::u16string &text);
+    void describeChange(const void *surface, const std::u16string &description);
 
 private:
     bool click(int element);
@@ -53,4 +62,6 @@ private:
     std::vector<ClickableControl *> m_clickables;
     std::vector<Surface *> m_surfaces;
     Window *m_window = nullptr;
+    bool m_shown = false;
+    PendingNotification m_pending;
 };

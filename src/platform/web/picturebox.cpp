@@ -1,6 +1,7 @@
 // A surface's drawing on its canvases, at device pixels.
 #include "platform/picturebox.h"
 
+#include "platform/web/eventrouter.h"
 #include "platform/web/natives.h"
 #include "platform/web/surface.h"
 
@@ -60,4 +61,5 @@ bool PictureBox::fillRegion(Point seed, Color border)
 void PictureBox::describe(const std::u16string &description)
 {
     surface_describe(elementOf(*this), description.data(), length(description));
+    EventRouter::instance().describeChange(this, description);
 }

@@ -45,10 +45,12 @@ void Window::applyTabOrder(const std::vector<Control *> &order)
 
 void Window::show()
 {
-    EventRouter::instance().present();
+    EventRouter &router = EventRouter::instance();
+    router.setShown();
+    router.present();
 }
 
 void Window::announce(const std::u16string &text)
 {
-    window_announce(text.data(), length(text));
+    EventRouter::instance().announce(text);
 }

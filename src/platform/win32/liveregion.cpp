@@ -8,8 +8,6 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include <algorithm>
-
 namespace {
 // Asks the region to say what has gathered, once the window's pending messages are handled.
 constexpr UINT speakMessage = WM_APP;
@@ -40,19 +38,13 @@ LiveRegion::LiveRegion(HWND window)
 void LiveRegion::announce(const std::u16string &text)
 {
     if (accepts(text))
-        m_announcements.push_back(text);
+        m_pending.announce(text);
 }
 
 void LiveRegion::describeChange(HWND surface, const std::u16string &description)
 {
-    if (!accepts(description))
-        return;
-    for (auto &[described, text] : m_descriptions)
-        if (described == surface) {
-            text = description;
-            return;
-        }
-    m_descriptions.emplace_back(surface, description);
+    if (accepts(description))
+        m_pending.describe(surface, description);
 }
 
 // Nothing is said before the window is shown: the screen reader reads the window then.
@@ -60,24 +52,16 @@ bool LiveRegion::accepts(const std::u16string &text)
 {
     if (!IsWindowVisible(GetParent(m_hwnd)) || text.empty())
         return false;
-    if (m_announcements.empty() && m_descriptions.empty())
+    if (m_pending.isEmpty())
         PostMessageW(m_hwnd, speakMessage, 0, 0);
     return true;
 }
 
 void LiveRegion::speak()
 {
-    std::vector<std::u16string> texts = std::move(m_announcements);
-    for (const auto &[surface, description] : m_descriptions)
-        if (std::find(texts.begin(), texts.end(), description) == texts.end())
-            texts.push_back(description);
-    m_announcements.clear();
-    m_descriptions.clear();
-    if (texts.empty())
+    const std::u16string said = PendingNotification::joined(m_pending.take());
+    if (said.empty())
         return;
-    std::u16string said = texts.front();
-    for (auto text = texts.begin() + 1; text != texts.end(); ++text)
-        said += u"。" + *text;
     SetWindowTextW(m_hwnd, wide(said));
     NotifyWinEvent(liveRegionChangedEvent, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
 }

@@ -1,11 +1,11 @@
 // What a screen reader is to speak wherever the focus is: a polite live region of the window.
 #pragma once
 
+#include "platform/shared/pendingnotification.h"
+
 #include <windows.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 // A static text one pixel large in the window's corner, in the window's own colour, marked
 // polite through the accessibility property services; each announcement becomes its text and
@@ -31,6 +31,5 @@ private:
     void speak();
 
     HWND m_hwnd;
-    std::vector<std::u16string> m_announcements;
-    std::vector<std::pair<HWND, std::u16string>> m_descriptions;
+    PendingNotification m_pending;
 };
