@@ -91,8 +91,8 @@ void TestAnnouncer::silentWithoutListener()
     Announcer announcer(&window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    announcer.announce(atOne);
-    announcer.describeChange(window, graph);
+    announcer.announce(atOne.toStdU16String());
+    announcer.describeChange(window, graph.toStdU16String());
     QTest::qWait(10);
     QVERIFY(announcer.findChildren<QWidget *>().isEmpty());
 }

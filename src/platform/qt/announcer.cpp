@@ -17,23 +17,23 @@ Announcer::Announcer(QWidget *window) : QWidget(window)
     setGeometry(0, 0, 1, 1);
 }
 
-void Announcer::announce(const QString &text)
+void Announcer::announce(const std::u16string &text)
 {
     if (accepts(text))
-        m_pending.announce(fromQString(text));
+        m_pending.announce(text);
 }
 
-void Announcer::describeChange(const QWidget &surface, const QString &description)
+void Announcer::describeChange(const QWidget &surface, const std::u16string &description)
 {
     if (accepts(description))
-        m_pending.describe(&surface, fromQString(description));
+        m_pending.describe(&surface, description);
 }
 
 // Nothing is said before the window is shown: the screen reader reads the window then. Without
 // an assistive tool listening, no notification is made at all.
-bool Announcer::accepts(const QString &text)
+bool Announcer::accepts(const std::u16string &text)
 {
-    if (!QAccessible::isActive() || !window()->isVisible() || text.isEmpty())
+    if (!QAccessible::isActive() || !window()->isVisible() || text.empty())
         return false;
     if (m_pending.isEmpty())
         QTimer::singleShot(0, this, &Announcer::showNotification);

@@ -6,6 +6,7 @@
 #include <QAccessibleInterface>
 #include <QString>
 #include <QWidget>
+#include <string>
 
 // Orca presents a notification when it is shown, whichever object has the focus, and names no
 // role for one inside a status bar. Each message is a notification widget of its own, so that the
@@ -18,11 +19,11 @@ class Announcer : public QWidget
 public:
     explicit Announcer(QWidget *window);
 
-    void announce(const QString &text);
-    void describeChange(const QWidget &surface, const QString &description);
+    void announce(const std::u16string &text);
+    void describeChange(const QWidget &surface, const std::u16string &description);
 
 private:
-    bool accepts(const QString &text);
+    bool accepts(const std::u16string &text);
     void showNotification();
 
     PendingNotification m_pending;

@@ -110,7 +110,7 @@ void PictureBox::describe(const std::u16string &description)
     SurfaceWidget &surface = surfaceOf(*this);
     surface.setAccessibleDescription(toQString(description));
     static_cast<FormWidget *>(surface.window())
-        ->announcer.describeChange(surface, toQString(description));
+        ->announcer.describeChange(surface, description);
 }
 
 const QImage &surfaceImage(const PictureBox &surface)

@@ -57,7 +57,7 @@ void Window::show()
 
 void Window::announce(const std::u16string &text)
 {
-    m_native->widget->announcer.announce(toQString(text));
+    m_native->widget->announcer.announce(text);
 }
 
 QWidget &nativeWidget(const Window &window)
