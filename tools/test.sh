@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program with its tests and runs every test; then runs the
 # whole suite again built with AddressSanitizer and UndefinedBehaviorSanitizer (any report fails
-# its test), the text-to-number fuzz target for a short while, and the browser and Windows
-# editions' suites.
+# its test), the fuzz targets of the text-to-number conversion and of a problem's link for a short
+# while each, and the browser and Windows editions' suites.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh

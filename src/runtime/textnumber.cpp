@@ -1,6 +1,8 @@
 // Reading the number a text begins with: decimal, &H hexadecimal or &O octal.
 #include "runtime/textnumber.h"
 
+#include "runtime/halfwidth.h"
+
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -30,15 +32,6 @@ struct DecimalDigits
     std::int64_t exponent = 0;
     bool sawDigit = false;
 };
-
-// A Japanese input method types the full-width forms of ASCII characters and the ideographic
-// space; each reads as its ASCII counterpart.
-char16_t halfWidth(char16_t code)
-{
-    if (code >= u'\uFF01' && code <= u'\uFF5E')
-        return static_cast<char16_t>(code - (u'\uFF01' - u'!'));
-    return code == u'\u3000' ? u' ' : code;
-}
 
 bool isBlank(char16_t c)
 {
