@@ -38,20 +38,33 @@ void placeCaption(Label &label, const std::u16string &text, Point position, cons
     const Size size = textSize(font, text);
     label.setGeometry({position.x, position.y, size.width, size.height});
 }
+
+// A corner's letter, white on the board's green, where the lesson's look puts it.
+LabelControl letterControl(PictureBox &board, const char16_t *letter, const LookPoint &place)
+{
+    return {board, letter, {place.x, place.y}, gothicFont(19, true), letterColor,
+            blackboardGreen};
+}
 } // namespace
 
-Form1::Form1()
-    : kokuban(*this, {24, 112, 433, 313}), gamen(*this, {472, 160, 385, 265}),
+Form1::Form1(const Problem &problem)
+    : lesson(lessonFor(problem)), kokuban(*this, {24, 112, 433, 313}),
+      gamen(*this, {472, 160, 385, 265}),
       Line5(kokuban, parkedLine(line5Parking), {255, 128, 255}, 5),
+      Line7(kokuban, parkedLine(line7Parking), {255, 128, 255}, 3),
       Line4{{{kokuban, parkedLine(line4Parking[0]), {255, 0, 0}, 5},
              {kokuban, parkedLine(line4Parking[1]), {255, 0, 0}, 5},
-             {kokuban, parkedLine(line4Parking[2]), {255, 0, 0}, 5}}},
+             {kokuban, parkedLine(line4Parking[2]), {255, 0, 0}, 5},
+             {kokuban, parkedLine(line4Parking[3]), {255, 0, 0}, 5}}},
       P(kokuban, u"Ｐ", {48, 224}, gothicFont(21, true), letterColor, blackboardGreen),
-      Label4{{{kokuban, u"Ａ", {48, 32}, gothicFont(19, true), letterColor, blackboardGreen},
-              {kokuban, u"Ｂ", {48, 248}, gothicFont(19, true), letterColor, blackboardGreen},
-              {kokuban, u"Ｃ", {390, 248}, gothicFont(19, true), letterColor, blackboardGreen},
-              {kokuban, u"Ｄ", {390, 32}, gothicFont(19, true), letterColor, blackboardGreen}}},
+      Label4{{letterControl(kokuban, u"Ａ", lesson.look.board.letters[0]),
+              letterControl(kokuban, u"Ｂ", lesson.look.board.letters[1]),
+              letterControl(kokuban, u"Ｃ", lesson.look.board.letters[2]),
+              letterControl(kokuban, u"Ｄ", lesson.look.board.letters[3])}},
       Shape1(kokuban, {8, 8, 10, 10}, {255, 0, 0}, {192, 0, 0}),
+      Line6{{{gamen, parkedLine(line6Parking[0]), {0, 0, 255}, 5},
+             {gamen, parkedLine(line6Parking[1]), {255, 128, 0}, 5},
+             {gamen, parkedLine(line6Parking[2]), {128, 0, 192}, 5}}},
       Line3(gamen, parkedLine(line3Parking), {255, 0, 255}, 5),
       Line2(gamen, parkedLine(line2Parking), {192, 64, 0}, 5),
       Line1(gamen, parkedLine(line1Parking), {255, 0, 0}, 5)
@@ -110,14 +123,14 @@ void Form1::placeControls()
     kokuban.setFillColor({0, 0, 255});
     kokuban.setDrawWidth(5);
     kokuban.setAccessibleName(u"黒板");
-    kokuban.setStackingOrder({&Line5, &Line4[2], &Line4[1], &Line4[0], &P, &Label4[3], &Label4[2],
-                              &Label4[1], &Label4[0], &Shape1});
+    kokuban.setStackingOrder({&Line5, &Line7, &Line4[3], &Line4[2], &Line4[1], &Line4[0], &P,
+                              &Label4[3], &Label4[2], &Label4[1], &Label4[0], &Shape1});
 
     gamen.setBackColor({255, 255, 192});
     gamen.setForeColor(black);
     gamen.setDrawWidth(2);
     gamen.setAccessibleName(u"グラフ用紙");
-    gamen.setStackingOrder({&Line3, &Line2, &Line1});
+    gamen.setStackingOrder({&Line6[2], &Line6[1], &Line6[0], &Line3, &Line2, &Line1});
 
     setTabOrder({&gamen, &end, &Text1, &Combo1, &syokigamen, &Check2, &kokuban, &susumu, &modoru,
                  &jidou, &tomeru, &Check1, &Check3});
@@ -142,11 +155,13 @@ void Form1::connectHandlers()
 // creation, so there is no unit to switch first.
 void Form1::Form_Load()
 {
+    const PointF start = BoardPoint(PlaceAfter(0));
+    const LookPoint tag = lesson.look.board.tagStart;
     Text1.setText(u"0");
     DrawGraphGrid();
-    DrawRectangle();
-    Shape1.setTop(245);
-    Shape1.setLeft(70);
+    DrawFigure();
+    Shape1.setTop(start.y - markerRadius);
+    Shape1.setLeft(start.x - markerRadius);
     Distance = 0;
     tomeru.setEnabled(false);
     park(Line1, line1Parking);
@@ -156,10 +171,31 @@ void Form1::Form_Load()
     park(Line4[1], line4Parking[1]);
     park(Line4[2], line4Parking[2]);
     park(Line5, line5Parking);
-    P.setTop(226);
-    P.setLeft(48);
+    for (std::size_t i = 0; i < Line6.size(); ++i)
+        park(Line6[i], line6Parking[i]);
+    park(Line4[3], line4Parking[3]);
+    park(Line7, line7Parking);
+    P.setTop(tag.y);
+    P.setLeft(tag.x);
     DescribeBlackboard();
     DescribeGraph();
+}
+
+Int16 Form1::LastStep() const
+{
+    return lesson.walk.steps();
+}
+
+PointF Form1::BoardPoint(const Place &place) const
+{
+    const BoardLook &board = lesson.look.board;
+    return {(board.originX + board.scale * place.x).toDouble(),
+            (board.originY - board.scale * place.y).toDouble()};
+}
+
+Place Form1::PlaceAfter(Int16 steps) const
+{
+    return lesson.walk.placeAt(lesson.walk.distance(steps.value()));
 }
 
 void Form1::syokigamen_Click()

@@ -1,6 +1,7 @@
 // The program's one window: its controls in their fixed layout, its state and its procedures.
 #pragma once
 
+#include "app/lesson.h"
 #include "app/presenterkeys.h"
 #include "platform/checkbox.h"
 #include "platform/combobox.h"
@@ -17,12 +18,16 @@
 #include <array>
 #include <cstdint>
 
-// The members are declared in the order they are made, which is the order of the window's
-// controls; the procedures are grouped under the file that defines them.
+// The members are declared in the order they are made: the lesson, then the window's controls;
+// the procedures are grouped under the file that defines them.
 class Form1 : public Window
 {
 public:
-    Form1();
+    // The window of a problem's lesson; without one, today's lesson.
+    explicit Form1(const Problem &problem = todaysProblem());
+
+    // The problem, P's walk along it, and where its figure and graph lie on the two surfaces.
+    const Lesson lesson;
 
     // Command buttons.
     // Puts the figure, the graph and the distance back to the start.
@@ -74,8 +79,11 @@ public:
     // On kokuban, front to back.
     // The height of the triangle from P.
     LineControl Line5;
-    // The path P has travelled along BA, AD and DC.
-    std::array<LineControl, 3> Line4;
+    // The line through the fixed points, on from the nearer one to the foot of the height when
+    // the foot lies beyond them.
+    LineControl Line7;
+    // The path P has travelled, one line for each leg of the route (BA, AD and DC today).
+    std::array<LineControl, 4> Line4;
     // The tag of point P.
     LabelControl P;
     // The tags of the corners A, B, C and D.
@@ -83,12 +91,14 @@ public:
     // The marker at P.
     ShapeControl Shape1;
 
-    // On gamen, front to back: the trace of the area while P is on DC, AD and BA.
+    // On gamen, front to back: the trace of the area, one line for each straight piece of the
+    // graph; today's three, while P is on BA, AD and DC, are Line1 to Line3.
+    std::array<LineControl, 3> Line6;
     LineControl Line3;
     LineControl Line2;
     LineControl Line1;
 
-    // Steps that P has travelled, 0 to 28.
+    // Steps that P has travelled, from 0 to the end of the route (28 today).
     Int16 Distance;
     // 1 asks automatic play to stop before its next step.
     Int16 StopRequested;
@@ -112,6 +122,9 @@ public:
     void Form_Unload();
 
 private:
+    // The marker's box is placed by its top-left corner, this far left of and above P.
+    static constexpr double markerRadius = 5;
+
     // The keys of a presenter's remote: forward, back, start and end of the show.
     PresenterKeys presenterKeys{{{Key::PageDown, &susumu},
                                  {Key::PageUp, &modoru},
@@ -122,22 +135,27 @@ private:
     void placeControls();
     void connectHandlers();
 
-    // figure/rectangle.cpp
-    void DrawRectangle();
+    // The last step of the route.
+    Int16 LastStep() const;
+    // Where a place of the figure lies on kokuban, and P after a number of steps.
+    PointF BoardPoint(const Place &place) const;
+    Place PlaceAfter(Int16 steps) const;
+
+    // figure/figure.cpp
+    void DrawFigure();
 
     // figure/stepforward.cpp: parts of a step that the steps forward and back share, and the
     // forward step's own.
     void ShowDistance();
     void DrawTriangle();
-    void MoveMarkerForward();
+    void MoveMarker(Direction direction);
 
     // figure/stepback.cpp
-    void MoveMarkerBack();
     void PlacePathLineBack();
 
     // figure/guidelines.cpp
     // Sets a line's end points in the order X1, Y1, X2, Y2.
-    static void PlaceLine(LineControl &line, Int16 x1, Int16 y1, Int16 x2, Int16 y2);
+    static void PlaceLine(LineControl &line, PointF from, PointF to);
     void DrawPathLines();
     void DrawHeightLine();
 
@@ -148,8 +166,10 @@ private:
     // graph/graphgrid.cpp
     void DrawGraphGrid();
     // graph/graphtrace.cpp: the trace of the step forward, and of the step back.
+    LineControl &TraceLine(int piece);
     void PlaceGraphLine();
     void PlaceGraphLineBack();
+    void PlaceGraphPiece(int piece, Rational to);
     // graph/graphdescription.cpp: what screen readers are told the graph paper shows.
     void DescribeGraph();
 

@@ -12,14 +12,18 @@ struct ParkingPlace
     float y;
 };
 
-// On gamen, whose drawing area is 261 pixels high.
+// On gamen, whose drawing area is 261 pixels high: the trace's pieces.
 inline constexpr ParkingPlace line1Parking{8, 32, 268};
 inline constexpr ParkingPlace line2Parking{40, 64, 268};
 inline constexpr ParkingPlace line3Parking{72, 96, 268};
-// On kokuban, whose drawing area is 309 pixels high.
-inline constexpr std::array<ParkingPlace, 3> line4Parking{
-    {{32, 56, 320}, {72, 96, 320}, {112, 136, 320}}};
+inline constexpr std::array<ParkingPlace, 3> line6Parking{
+    {{104, 128, 268}, {136, 160, 268}, {168, 192, 268}}};
+// On kokuban, whose drawing area is 309 pixels high: the path, the height and its base's
+// extension.
+inline constexpr std::array<ParkingPlace, 4> line4Parking{
+    {{32, 56, 320}, {72, 96, 320}, {112, 136, 320}, {208, 232, 320}}};
 inline constexpr ParkingPlace line5Parking{168, 192, 320};
+inline constexpr ParkingPlace line7Parking{248, 272, 320};
 
 // The line where it stands in the layout, which is its parking place.
 inline LineF parkedLine(const ParkingPlace &place)

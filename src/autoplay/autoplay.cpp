@@ -8,10 +8,6 @@
 #include "runtime/textnumber.h"
 
 namespace {
-// The marker's box at C, the end of the walk.
-constexpr float endLeft = 370;
-constexpr float endTop = 245;
-
 // Milliseconds to wait after a step: the speed text's value times 20, rounded half to even. A
 // delay beyond 32 bits is clamped rather than an error, so no typed speed can end the program.
 std::int32_t stepDelay(const ComboBox &speed)
@@ -51,11 +47,10 @@ void Form1::jidou_Click()
         StopRequested = 0;
         return;
     }
+    // The walk ends where the route ends: at C today, back at the start for a route right round.
     for (;;) {
-        const float left = Shape1.left();
-        const float top = Shape1.top();
         const Int16 stop = StopRequested;
-        if (stop == 1 || (left == endLeft && top == endTop))
+        if (stop == 1 || Distance == LastStep())
             break;
         susumu_Click();
         Pause(stepDelay(Combo1));

@@ -3,56 +3,66 @@
 
 #include "app/parking.h"
 
-// Sets X1, Y1, X2, Y2, in that order; the values are worked out in 16 bits before they arrive.
-void Form1::PlaceLine(LineControl &line, Int16 x1, Int16 y1, Int16 x2, Int16 y2)
+void Form1::PlaceLine(LineControl &line, PointF from, PointF to)
 {
-    line.setX1(x1.toSingle());
-    line.setY1(y1.toSingle());
-    line.setX2(x2.toSingle());
-    line.setY2(y2.toSingle());
+    line.setX1(float(from.x));
+    line.setY1(float(from.y));
+    line.setX2(float(to.x));
+    line.setY2(float(to.y));
 }
 
-// Lengthens the highlight up to P. Each side's range ends at its corner, and a line beyond P's
-// side is never touched: it is parked already (reset, box cleared, or the step back parked it).
+// Lengthens the highlight up to P: the legs behind P whole, P's own from its first corner. Each
+// leg's range ends at its corner, and a line beyond P's leg is never touched: it is parked
+// already (reset, box cleared, or the step back parked it).
 void Form1::DrawPathLines()
 {
-    const Int16 d = Distance;
-    if (d == 0) {
-        park(Line4[0], line4Parking[0]);
-    } else if (d >= 1 && d <= 8) {
-        PlaceLine(Line4[0], 75, 250, 75, 250 - 25 * d);
-    } else if (d >= 9 && d <= 20) {
-        PlaceLine(Line4[0], 75, 250, 75, 50);
-        PlaceLine(Line4[1], 75, 50, 75 + 25 * (d - 8), 50);
-    } else if (d >= 21 && d <= 28) {
-        PlaceLine(Line4[0], 75, 250, 75, 50);
-        PlaceLine(Line4[1], 75, 50, 375, 50);
-        PlaceLine(Line4[2], 375, 50, 375, 50 + 25 * (d - 20));
+    const Walk &walk = lesson.walk;
+    const Rational now = walk.distance(Distance.value());
+    const int current = walk.legAt(now, Direction::Forward);
+    for (int i = 0; i <= current; ++i) {
+        const Leg &leg = walk.legs()[i];
+        if (i < current)
+            PlaceLine(Line4[i], BoardPoint(leg.start), BoardPoint(leg.end));
+        else if (now == leg.startDistance)
+            park(Line4[i], line4Parking[i]);
+        else
+            PlaceLine(Line4[i], BoardPoint(leg.start), BoardPoint(walk.placeAt(now)));
     }
 }
 
-// The perpendicular from P to BC. Here the corners A and D open the next range; at B and C the
-// height is zero and the line is parked.
+// The perpendicular from P to the line through the fixed points, and that line's extension to
+// the foot when the foot lies beyond them. Here a corner opens the leg after it; where the
+// triangle is flat both lines are parked.
 void Form1::DrawHeightLine()
 {
-    const Int16 d = Distance;
-    if (d == 0 || d == 28) {
+    const Walk &walk = lesson.walk;
+    const Rational now = walk.distance(Distance.value());
+    const Place place = walk.placeAt(now);
+    if (walk.area(place).sign() == 0) {
         park(Line5, line5Parking);
-    } else if (d >= 1 && d <= 7) {
-        PlaceLine(Line5, 75, 250, 75, 250 - 25 * d);
-    } else if (d >= 8 && d <= 19) {
-        PlaceLine(Line5, 75 + 25 * (d - 8), 50, 75 + 25 * (d - 8), 250);
-    } else if (d >= 20 && d <= 27) {
-        PlaceLine(Line5, 375, 250, 375, 50 + 25 * (d - 20));
+        park(Line7, line7Parking);
+        return;
     }
+    const Foot foot = perpendicularFoot(place, walk.fixed(0), walk.fixed(1));
+    const PointF p = BoardPoint(place);
+    const PointF footPoint = BoardPoint(foot.place);
+    if (lesson.look.board.heightFromFoot[walk.legAt(now, Direction::Back)])
+        PlaceLine(Line5, footPoint, p);
+    else
+        PlaceLine(Line5, p, footPoint);
+    if (foot.along < 0)
+        PlaceLine(Line7, BoardPoint(walk.fixed(0)), footPoint);
+    else if (foot.along > 1)
+        PlaceLine(Line7, BoardPoint(walk.fixed(1)), footPoint);
+    else
+        park(Line7, line7Parking);
 }
 
 void Form1::Check1_Click()
 {
     if (Check1.value() == 0) {
-        park(Line4[0], line4Parking[0]);
-        park(Line4[1], line4Parking[1]);
-        park(Line4[2], line4Parking[2]);
+        for (std::size_t i = 0; i < Line4.size(); ++i)
+            park(Line4[i], line4Parking[i]);
     } else {
         DrawPathLines();
     }
@@ -60,8 +70,10 @@ void Form1::Check1_Click()
 
 void Form1::Check3_Click()
 {
-    if (Check3.value() == 0)
+    if (Check3.value() == 0) {
         park(Line5, line5Parking);
-    else
+        park(Line7, line7Parking);
+    } else {
         DrawHeightLine();
+    }
 }

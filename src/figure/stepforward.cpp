@@ -1,19 +1,51 @@
-// One step of P forward along B, A, D, C, and the parts of a step that the step back shares.
+// One step of P forward along its route, and the parts of a step that the step back shares.
 #include "app/form1.h"
 
-#include "runtime/numbertext.h"
 #include "runtime/roundint32.h"
+
+#include <cmath>
+
+namespace {
+// The shading starts no nearer than this to a side of the triangle, well clear of its outline;
+// a triangle too thin for that is left unshaded rather than risk a fill outside it.
+constexpr double seedClearance = 4;
+
+double tagCoordinate(const TagAxis &axis, double old, double move, double now, bool newLeg)
+{
+    const double place = axis.fixed + axis.keep * old + axis.follow * move + axis.track * now +
+                         (newLeg ? axis.push : 0);
+    return std::floor(place + 0.5);
+}
+
+// Whether the seed lies inside the triangle, at least the clearance from each side.
+bool wellInside(Point seed, const std::array<PointF, 3> &corners)
+{
+    for (int i = 0; i < 3; ++i) {
+        const PointF a = corners[i];
+        const PointF b = corners[(i + 1) % 3];
+        const PointF c = corners[(i + 2) % 3];
+        const double dx = b.x - a.x;
+        const double dy = b.y - a.y;
+        const double length = std::hypot(dx, dy);
+        const double side = dx * (c.y - a.y) - dy * (c.x - a.x);
+        const double distance = (dx * (seed.y - a.y) - dy * (seed.x - a.x)) / length;
+        if (length == 0 || (side > 0 ? distance : -distance) < seedClearance)
+            return false;
+    }
+    return true;
+}
+} // namespace
 
 void Form1::susumu_Click()
 {
-    DrawRectangle();
+    DrawFigure();
     Distance = Distance + 1;
-    if (Distance == 29) {
-        Distance = 28;
+    if (Distance == LastStep() + 1) {
+        Distance = LastStep();
         return;
     }
     ShowDistance();
-    MoveMarkerForward();
+    MoveMarker(Direction::Forward);
     DrawTriangle();
     if (Check1.value() != 0)
         DrawPathLines();
@@ -27,43 +59,66 @@ void Form1::susumu_Click()
     DescribeBlackboard();
 }
 
+// The centimetres walked, after a blank.
 void Form1::ShowDistance()
 {
-    Text1.setText(numberText(Distance));
+    Text1.setText(u" " + decimalString(lesson.walk.distance(Distance.value())));
 }
 
-// The marker's own place decides the side; each test sees what the one before it left, so
-// exactly one fires on the path. The tag gets an extra push past A (Distance 9) and D (21).
-void Form1::MoveMarkerForward()
+// The marker goes to P; the tag follows by the rules of the leg P is on, which the lesson's look
+// gives: today's tag drifts along each side and is pushed on past A and D, and going back it is
+// put beside A and D as P arrives there.
+void Form1::MoveMarker(Direction direction)
 {
-    if (Shape1.left() == 370 && Shape1.top() != 245) {
-        Shape1.setTop(Shape1.top() + 25);
-        P.setLeft(390);
-        P.setTop(P.top() + (Distance == 21 ? 42 : 22));
+    const Walk &walk = lesson.walk;
+    const Int16 before = direction == Direction::Forward ? Distance - 1 : Distance + 1;
+    const Rational from = walk.distance(before.value());
+    const Rational to = walk.distance(Distance.value());
+    const PointF was = BoardPoint(walk.placeAt(from));
+    const PointF now = BoardPoint(walk.placeAt(to));
+    Shape1.setLeft(float(now.x - markerRadius));
+    Shape1.setTop(float(now.y - markerRadius));
+
+    const int leg = walk.legAt(to, direction);
+    const bool newLeg = walk.legAt(from, direction) != leg;
+    const TagLeg &rules = lesson.look.board.tag[leg];
+    const TagRule &rule = direction == Direction::Forward ? rules.forward : rules.back;
+    const float left = float(tagCoordinate(rule.left, P.left(), now.x - was.x, now.x, newLeg));
+    const float top = float(tagCoordinate(rule.top, P.top(), now.y - was.y, now.y, newLeg));
+    if (rule.topFirst) {
+        P.setTop(top);
+        P.setLeft(left);
+    } else {
+        P.setLeft(left);
+        P.setTop(top);
     }
-    if (Shape1.top() == 45 && Shape1.left() != 370) {
-        Shape1.setLeft(Shape1.left() + 25);
-        P.setTop(22);
-        P.setLeft(P.left() + (Distance == 9 ? 39 : 24));
-    }
-    if (Shape1.left() == 70 && Shape1.top() != 45) {
-        Shape1.setTop(Shape1.top() - 25);
-        P.setTop(P.top() - 22);
+    if (rule.arrival && to == walk.legs()[leg].startDistance) {
+        P.setLeft(float(rule.arrival->x));
+        P.setTop(float(rule.arrival->y));
     }
 }
 
-// Outlines triangle PBC (BC is the rectangle's side) and shades it unless P lies on BC. The
-// seed sits between P and the middle of BC, well inside the triangle.
+// Outlines triangle P F1 F2 (F1 F2 itself only where it is not a side of the figure) and shades
+// it unless it is flat. The seed sits between P and the middle of F1 F2, moved by the look's
+// nudge, well inside the triangle.
 void Form1::DrawTriangle()
 {
-    const PointF apex{Shape1.left() + 5.0, Shape1.top() + 5.0};
-    kokuban.line({75, 250}, apex);
-    kokuban.line({375, 250}, apex);
+    const Walk &walk = lesson.walk;
+    const Place place = PlaceAfter(Distance);
+    const PointF apex = BoardPoint(place);
+    const PointF first = BoardPoint(walk.fixed(0));
+    const PointF second = BoardPoint(walk.fixed(1));
+    kokuban.line(first, apex);
+    kokuban.line(second, apex);
+    if (!walk.baseOnSide())
+        kokuban.line(first, second);
     kokuban.setFillStyle(PictureBox::FillStyle::Solid);
-    if (Shape1.top() != 245) {
-        const Point seed{roundToInt32((double(Shape1.left()) + 225) / 2),
-                         roundToInt32((double(Shape1.top()) + 250) / 2 + 5)};
-        kokuban.floodFill(seed, kokuban.foreColor());
+    if (walk.area(place).sign() != 0) {
+        const LookPoint nudge = lesson.look.board.seedNudge;
+        const Point seed{roundToInt32(apex.x / 2 + (first.x + second.x) / 4 + nudge.x),
+                         roundToInt32(apex.y / 2 + (first.y + second.y) / 4 + nudge.y)};
+        if (wellInside(seed, {apex, first, second}))
+            kokuban.floodFill(seed, kokuban.foreColor());
     }
     kokuban.setFillStyle(PictureBox::FillStyle::Transparent);
 }

@@ -2,32 +2,26 @@
 #include "graph/graphdescription.h"
 
 #include "app/form1.h"
-#include "runtime/numbertext.h"
 
 #include <cmath>
-#include <vector>
 
 namespace {
-// The graph's x axis: the origin's pixel column and the scale.
-constexpr double originX = 49;
-constexpr double pixelsPerCentimetre = 10;
-
-const std::array<std::u16string, 3> formulas{u"y = 6x", u"y = 48", u"y = −6x + 168"};
-
-struct Piece
+struct Shown
 {
     std::u16string formula;
-    int from;
-    int to;
+    Rational from;
+    Rational to;
 };
 
-int centimetres(double x)
+// The x of a pixel column of the trace, to the hundredth.
+Rational stepsAt(const GraphLook &graph, double x)
 {
-    return int(std::lround((x - originX) / pixelsPerCentimetre));
+    const double steps = (x - graph.originX.toDouble()) / graph.perStep.toDouble();
+    return Rational(std::llround(steps * 100), 100);
 }
 
 // Where the pieces meet end to end, the range of the whole graph is worth saying first.
-bool joined(const std::vector<Piece> &pieces)
+bool joined(const std::vector<Shown> &pieces)
 {
     for (std::size_t i = 1; i < pieces.size(); ++i)
         if (pieces[i].from != pieces[i - 1].to)
@@ -35,26 +29,28 @@ bool joined(const std::vector<Piece> &pieces)
     return true;
 }
 
-std::u16string range(int from, int to)
+std::u16string range(Rational from, Rational to)
 {
-    return decimalText(from) + u"〜" + decimalText(to);
+    return decimalString(from) + u"〜" + decimalString(to);
 }
 } // namespace
 
-std::u16string graphDescription(const std::array<LineF, 3> &trace, double areaHeight)
+std::u16string graphDescription(const std::vector<LineF> &trace, const Walk &walk,
+                                const GraphLook &graph, double areaHeight)
 {
-    std::vector<Piece> shown;
-    for (std::size_t i = 0; i < trace.size(); ++i) {
+    std::vector<Shown> shown;
+    for (std::size_t i = 0; i < walk.pieces().size() && i < trace.size(); ++i) {
         const LineF &line = trace[i];
         if (line.y1 < areaHeight || line.y2 < areaHeight)
-            shown.push_back({formulas[i], centimetres(line.x1), centimetres(line.x2)});
+            shown.push_back({formulaText(walk.pieces()[i]), stepsAt(graph, line.x1),
+                             stepsAt(graph, line.x2)});
     }
     if (shown.empty())
         return u"グラフ：まだかかれていません";
     std::u16string text = u"グラフ：";
     if (joined(shown))
         text += u"x = " + range(shown.front().from, shown.back().to) + u"、";
-    for (const Piece &piece : shown)
+    for (const Shown &piece : shown)
         text += piece.formula + u"（" + range(piece.from, piece.to) + u"）、";
     text.pop_back();
     return text;
@@ -62,6 +58,9 @@ std::u16string graphDescription(const std::array<LineF, 3> &trace, double areaHe
 
 void Form1::DescribeGraph()
 {
-    gamen.setAccessibleDescription(graphDescription({Line1.line(), Line2.line(), Line3.line()},
+    std::vector<LineF> trace;
+    for (std::size_t i = 0; i < lesson.walk.pieces().size(); ++i)
+        trace.push_back(TraceLine(int(i)).line());
+    gamen.setAccessibleDescription(graphDescription(trace, lesson.walk, lesson.look.graph,
                                                     gamen.drawingAreaSize().height));
 }

@@ -2,11 +2,15 @@
 #pragma once
 
 #include "platform/geometry.h"
+#include "problem/look.h"
+#include "problem/problem.h"
 
-#include <array>
 #include <string>
+#include <vector>
 
-// The text for the trace pieces as they stand on the graph paper, in the order rising (side BA),
-// flat (AD), falling (DC); a piece that lies below the drawing area, areaHeight pixels high, is
-// parked out of sight. For instance "グラフ：x = 0〜13、y = 6x（0〜8）、y = 48（8〜13）".
-std::u16string graphDescription(const std::array<LineF, 3> &trace, double areaHeight);
+// The text for the trace lines as they stand on the graph paper, one for each piece of the walk's
+// graph in order; a line that lies below the drawing area, areaHeight pixels high, is parked out
+// of sight. Each drawn piece is given by its formula and the range of x it is drawn over, for
+// instance "グラフ：x = 0〜13、y = 6x（0〜8）、y = 48（8〜13）".
+std::u16string graphDescription(const std::vector<LineF> &trace, const Walk &walk,
+                                const GraphLook &graph, double areaHeight);

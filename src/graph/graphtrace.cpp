@@ -1,32 +1,64 @@
-// The trace of the area on the graph paper: three pieces, one per side of the rectangle, that
-// grow and shrink with the steps.
+// The trace of the area on the graph paper: one line for each straight piece of the graph, which
+// grows and shrinks with the steps.
 #include "app/form1.h"
 
 #include "app/parking.h"
 
-// Only the piece of the current side moves to end at P's distance; earlier pieces keep their
-// full length.
-void Form1::PlaceGraphLine()
+namespace {
+PointF graphPoint(const GraphLook &graph, Rational x, Rational y)
 {
-    const Int16 d = Distance;
-    if (d >= 1 && d <= 8)
-        PlaceLine(Line1, 49, 200, 49 + 10 * d, 200 - 15 * d);
-    else if (d >= 9 && d <= 20)
-        PlaceLine(Line2, 129, 80, 129 + 10 * (d - 8), 80);
-    else if (d >= 21 && d <= 28)
-        PlaceLine(Line3, 249, 80, 249 + 10 * (d - 20), 80 + 15 * (d - 20));
+    return {(graph.originX + graph.perStep * x).toDouble(),
+            (graph.originY - graph.perArea * y).toDouble()};
+}
+} // namespace
+
+LineControl &Form1::TraceLine(int piece)
+{
+    const std::array<LineControl *, 6> trace{&Line1, &Line2, &Line3, &Line6[0], &Line6[1],
+                                             &Line6[2]};
+    return *trace[piece];
 }
 
-// At a corner the piece of the side left is parked; elsewhere the current piece ends at P.
+namespace {
+const ParkingPlace &traceParking(int piece)
+{
+    static const std::array<ParkingPlace, 6> places{line1Parking,    line2Parking,
+                                                    line3Parking,    line6Parking[0],
+                                                    line6Parking[1], line6Parking[2]};
+    return places[piece];
+}
+} // namespace
+
+// The piece of the graph from its start to x.
+void Form1::PlaceGraphPiece(int piece, Rational to)
+{
+    const GraphLook &graph = lesson.look.graph;
+    const Piece &line = lesson.walk.pieces()[piece];
+    PlaceLine(TraceLine(piece), graphPoint(graph, line.from, line.at(line.from)),
+              graphPoint(graph, to, line.at(to)));
+}
+
+// The piece P's step ends on moves to end at P's distance, after any piece the step passed the
+// end of has been drawn whole; earlier pieces keep the length they reached.
+void Form1::PlaceGraphLine()
+{
+    const std::vector<Piece> &pieces = lesson.walk.pieces();
+    const Rational now = Distance.value();
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        if (now - 1 < pieces[i].to && pieces[i].to < now)
+            PlaceGraphPiece(int(i), pieces[i].to);
+    PlaceGraphPiece(lesson.walk.pieceAt(now, Direction::Forward), now);
+}
+
+// A piece whose start P has come back to, or passed, is parked; P's own piece then ends at P.
 void Form1::PlaceGraphLineBack()
 {
-    const Int16 d = Distance;
-    if (d == 0)
-        park(Line1, line1Parking);
-    else if (d == 8)
-        park(Line2, line2Parking);
-    else if (d == 20)
-        park(Line3, line3Parking);
-    else
-        PlaceGraphLine();
+    const std::vector<Piece> &pieces = lesson.walk.pieces();
+    const Rational now = Distance.value();
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        if (now <= pieces[i].from && pieces[i].from < now + 1)
+            park(TraceLine(int(i)), traceParking(int(i)));
+    const int current = lesson.walk.pieceAt(now, Direction::Back);
+    if (pieces[current].from < now)
+        PlaceGraphPiece(current, now);
 }
