@@ -1,11 +1,11 @@
-// Builds the application and shows its one window.
-#include "app/form1.h"
+// Builds the application and shows its one window, on the problem it was opened with.
+#include "app/opening.h"
 #include "platform/application.h"
+#include "platform/opening.h"
 
 int main(int argc, char *argv[])
 {
     Application application(argc, argv);
-    Form1 form;
-    form.show();
+    const std::unique_ptr<Form1> form = openLesson(openingText());
     return application.exec();
 }

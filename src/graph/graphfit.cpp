@@ -11,10 +11,11 @@ namespace {
 // Where x = 0 and y = 0 lie, as today's.
 constexpr int originX = 49;
 constexpr int originY = 200;
-// The graph's own room: today's ends at 28 cm, 280 px across, with the unit after it, and at
-// 48 cm², 120 px up, under the unit of y; the grid goes on to x = 350 and y = 60 as today's.
+// The graph's own room: today's ends at 28 cm, 280 px across, with the unit after it; up, it may
+// use the whole grid, to y = 60, with the unit of y above the grid's top. The grid goes on to
+// x = 350 and y = 60 as today's.
 constexpr int roomAcross = 280;
-constexpr int roomUp = 120;
+constexpr int roomUp = 140;
 constexpr int closest = 20;
 constexpr int gridRight = 350;
 constexpr int gridTop = 60;
@@ -87,8 +88,9 @@ GraphLook fitGraph(const Walk &walk)
         graph.texts.push_back({numbersRight - printedWidth(number),
                                originY - k * up - printedHeight(number) / 2, number});
     }
-    graph.texts.push_back({12, 55, u"(cm  )"});
-    graph.texts.push_back({std::nullopt, 51, u"        2"});
+    // The unit of y as today's, cm with a raised 2, above the grid's top line.
+    graph.texts.push_back({12, 36, u"(cm  )"});
+    graph.texts.push_back({std::nullopt, 32, u"        2"});
 
     graph.originX = originX;
     graph.originY = originY;

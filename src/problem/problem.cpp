@@ -224,21 +224,27 @@ int Walk::pieceAt(Rational steps, Direction direction) const
     return std::max(last, 0);
 }
 
-std::u16string decimalString(Rational value)
+std::u16string decimalString(Rational value, int places)
 {
-    // Hundredths, rounded half away from zero.
+    // Rounded half away from zero at the last place, trailing zeros dropped.
+    std::int64_t unit = 1;
+    for (int i = 0; i < places; ++i)
+        unit *= 10;
     const bool negative = value.sign() < 0;
-    const Rational hundredths = abs(value) * 100 + Rational(1, 2);
-    const std::int64_t rounded = hundredths.floor();
-    std::string text = std::to_string(rounded / 100);
-    const std::int64_t fraction = rounded % 100;
-    if (fraction != 0) {
-        text += '.';
-        text += char('0' + fraction / 10);
-        if (fraction % 10 != 0)
-            text += char('0' + fraction % 10);
-    }
+    const std::int64_t rounded = (abs(value) * unit + Rational(1, 2)).floor();
+    std::string text = std::to_string(rounded / unit);
+    std::string fraction = std::to_string(rounded % unit + unit).substr(1);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    if (!fraction.empty())
+        text += '.' + fraction;
     return (negative && rounded != 0 ? u"-" : u"") + ascii(text);
+}
+
+std::u16string coefficientString(Rational value)
+{
+    constexpr int exactPlaces = 4;
+    return decimalString(value, (value * 10'000).isWhole() ? exactPlaces : 2);
 }
 
 std::u16string cornerLetter(Corner corner)
@@ -257,14 +263,14 @@ std::u16string formulaText(const Piece &piece)
     const Rational slope = piece.slope;
     const Rational intercept = piece.intercept;
     if (slope.sign() == 0)
-        return text + (intercept.sign() < 0 ? u"−" : u"") + decimalString(abs(intercept));
+        return text + (intercept.sign() < 0 ? u"−" : u"") + coefficientString(abs(intercept));
     if (slope.sign() < 0)
         text += u"−";
     if (abs(slope) != 1)
-        text += decimalString(abs(slope));
+        text += coefficientString(abs(slope));
     text += u"x";
     if (intercept.sign() != 0)
-        text += (intercept.sign() < 0 ? u" − " : u" + ") + decimalString(abs(intercept));
+        text += (intercept.sign() < 0 ? u" − " : u" + ") + coefficientString(abs(intercept));
     return text;
 }
 

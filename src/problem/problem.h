@@ -159,12 +159,15 @@ struct Foot
 Foot perpendicularFoot(const Place &p, const Place &a, const Place &b);
 
 // Texts.
-// A number with up to two decimals, rounded: "18", "17.5", "12.8", "-3"; ASCII digits.
-std::u16string decimalString(Rational value);
+// A number with up to two decimals (or as many places as given), rounded: "18", "17.5", "12.8",
+// "-3"; ASCII digits.
+std::u16string decimalString(Rational value, int places = 2);
+// A formula's number: exact where it ends within four decimals (0.125), else to two (4.62).
+std::u16string coefficientString(Rational value);
 // The full-width letter: Ａ to Ｄ.
 std::u16string cornerLetter(Corner corner);
 std::u16string fixedLetter(const FixedPoint &point);
-// "y = 6x", "y = 24", "y = −6x + 66", "y = −1.2x + 22.4".
+// "y = 6x", "y = 24", "y = −6x + 66", "y = −1.2x + 22.4", "y = 0.125x".
 std::u16string formulaText(const Piece &piece);
 // What a screen reader hears about the blackboard after x steps, for instance
 // "点Ｐ：Ｂから6cm（辺ＢＣ上）、三角形ＰＡＢの面積 18cm²".

@@ -93,9 +93,18 @@ std::u16string shown(std::u16string_view text)
     return result;
 }
 
-std::u16string inBrackets(std::u16string_view text)
+// The pattern with each "$" replaced by the next of the parts, in order.
+std::u16string fill(std::u16string_view pattern, std::initializer_list<std::u16string_view> parts)
 {
-    return u"「" + shown(text) + u"」";
+    std::u16string text;
+    auto part = parts.begin();
+    for (const char16_t c : pattern) {
+        if (c == u'$' && part != parts.end())
+            text += *part++;
+        else
+            text += c;
+    }
+    return text;
 }
 
 int hexDigit(char16_t c)
@@ -238,18 +247,18 @@ Decimal readDecimal(const std::u16string &text)
 std::optional<std::u16string> readLength(const std::u16string &text, int &length)
 {
     if (text.empty())
-        return u"長さが書かれていません。" + lengthRange;
+        return fill(u"長さが書かれていません。$", {lengthRange});
     const Decimal number = readDecimal(text);
     if (!number.valid)
-        return inBrackets(text) + u"は長さとして読めません。" + lengthRange;
+        return fill(u"「$」は長さとして読めません。$", {shown(text), lengthRange});
     if (number.isZero())
-        return u"長さが 0 です。" + lengthRange;
+        return fill(u"長さが 0 です。$", {lengthRange});
     if (number.negative)
-        return u"長さ " + shown(text) + u" は負の数です。" + lengthRange;
+        return fill(u"長さ $ は負の数です。$", {shown(text), lengthRange});
     if (!number.isWhole())
-        return u"長さ " + shown(text) + u" は整数ではありません。" + lengthRange;
+        return fill(u"長さ $ は整数ではありません。$", {shown(text), lengthRange});
     if (number.huge || number.whole > longestSide)
-        return u"長さ " + shown(text) + u" は長すぎます。" + lengthRange;
+        return fill(u"長さ $ は長すぎます。$", {shown(text), lengthRange});
     length = int(number.whole);
     return std::nullopt;
 }
@@ -259,10 +268,10 @@ const std::u16string speeds = u"0.5、1、2、3、4、5 のどれかを書いて
 std::optional<std::u16string> readSpeed(const std::u16string &text, Rational &speed)
 {
     if (text.empty())
-        return u"速さが書かれていません。" + speeds;
+        return fill(u"速さが書かれていません。$", {speeds});
     const Decimal number = readDecimal(text);
     if (!number.valid)
-        return inBrackets(text) + u"は速さとして読めません。" + speeds;
+        return fill(u"「$」は速さとして読めません。$", {shown(text), speeds});
     const Rational value = Rational(number.whole) + Rational(number.millionths, 1'000'000);
     for (const Rational allowed : {Rational(1, 2), Rational(1), Rational(2), Rational(3),
                                    Rational(4), Rational(5)})
@@ -270,7 +279,7 @@ std::optional<std::u16string> readSpeed(const std::u16string &text, Rational &sp
             speed = value;
             return std::nullopt;
         }
-    return u"速さ " + shown(text) + u" は使えません。" + speeds;
+    return fill(u"速さ $ は使えません。$", {shown(text), speeds});
 }
 
 std::u16string letters(Corner a, Corner b)
@@ -315,10 +324,13 @@ ProblemError error(Key key, const std::u16string &reason)
 std::optional<ProblemError> checkLengths(const Problem &problem)
 {
     const auto outside = [](int length) { return length < 1 || length > longestSide; };
+    const auto refused = [](Key key, int length) {
+        return error(key, fill(u"長さ $ は使えません。$", {number(length), lengthRange}));
+    };
     if (outside(problem.ab))
-        return error(AbKey, u"長さ " + number(problem.ab) + u" は使えません。" + lengthRange);
+        return refused(AbKey, problem.ab);
     if (outside(problem.bc))
-        return error(BcKey, u"長さ " + number(problem.bc) + u" は使えません。" + lengthRange);
+        return refused(BcKey, problem.bc);
     switch (problem.figure) {
     case Figure::Rectangle:
         if (problem.ad != problem.bc)
@@ -326,10 +338,11 @@ std::optional<ProblemError> checkLengths(const Problem &problem)
         break;
     case Figure::Trapezoid:
         if (outside(problem.ad))
-            return error(AdKey, u"長さ " + number(problem.ad) + u" は使えません。" + lengthRange);
+            return refused(AdKey, problem.ad);
         if (problem.ad == problem.bc)
-            return error(AdKey, u"台形ではＡＤとＢＣを違う長さにしてください（どちらも " +
-                                    number(problem.bc) + u"cm です）。");
+            return error(AdKey, fill(u"台形ではＡＤとＢＣを違う長さにしてください（どちらも $cm "
+                                     u"です）。",
+                                     {number(problem.bc)}));
         break;
     case Figure::Triangle:
         if (problem.ad != 0)
@@ -352,33 +365,36 @@ std::optional<ProblemError> checkRoute(const Problem &problem)
         const Corner a = route[i - 1];
         const Corner b = route[i];
         if (a == b)
-            return error(RouteKey, cornerLetter(a) + u"が続けて書かれています。");
+            return error(RouteKey, fill(u"$が続けて書かれています。", {cornerLetter(a)}));
         if (!isSide(problem.figure, a, b))
-            return error(RouteKey, cornerLetter(a) + u"と" + cornerLetter(b) +
-                                       u"はとなり合う頂点ではありません（辺" + letters(a, b) +
-                                       u"はありません）。");
+            return error(RouteKey, fill(u"$と$はとなり合う頂点ではありません（辺$$はありません）。",
+                                        {cornerLetter(a), cornerLetter(b), cornerLetter(a),
+                                         cornerLetter(b)}));
         const std::pair<Corner, Corner> side = std::minmax(a, b);
         if (std::find(walked.begin(), walked.end(), side) != walked.end())
-            return error(RouteKey, u"辺" + letters(side.first, side.second) + u"を２度通ります。");
+            return error(RouteKey, fill(u"辺$を２度通ります。", {letters(side.first, side.second)}));
         walked.push_back(side);
     }
     Rational length = 0;
     for (std::size_t i = 1; i < route.size(); ++i) {
         const int whole = wholeLength(problem, route[i - 1], route[i]);
         if (whole == 0)
-            return error(RouteKey, u"辺" + letters(route[i - 1], route[i]) + u"の長さ（√" +
-                                       number(squaredLength(problem, route[i - 1], route[i])) +
-                                       u"cm）が整数でないので、点Ｐが整数の秒数で進めません。");
+            return error(RouteKey,
+                         fill(u"辺$の長さ（√$cm）が整数でないので、点Ｐが整数の秒数で進めません。",
+                              {letters(route[i - 1], route[i]),
+                               number(squaredLength(problem, route[i - 1], route[i]))}));
         length += whole;
     }
     const Rational steps = length / problem.speed;
-    const std::u16string trip = u"道のり " + decimalString(length) + u"cm を毎秒 " +
-                                decimalString(problem.speed) + u"cm で進むと " +
-                                decimalString(steps) + u" 秒かかり、";
+    const auto trip = [&](std::u16string_view why) {
+        return error(RouteKey, fill(u"道のり $cm を毎秒 $cm で進むと $ 秒かかり、$",
+                                    {decimalString(length), decimalString(problem.speed),
+                                     decimalString(steps), why}));
+    };
     if (!steps.isWhole())
-        return error(RouteKey, trip + u"整数の秒数になりません。");
+        return trip(u"整数の秒数になりません。");
     if (steps > mostSteps)
-        return error(RouteKey, trip + u"長すぎます（240 秒まで）。");
+        return trip(u"長すぎます（240 秒まで）。");
     return std::nullopt;
 }
 
@@ -393,7 +409,8 @@ std::optional<ProblemError> checkTriangle(const Problem &problem)
         return error(TriangleKey, u"Ｍは１つだけ使えます。");
     if (first == second)
         return error(TriangleKey,
-                     u"同じ点" + fixedLetter(first) + u"が２つあります。ちがう２つの点を書いてください。");
+                     fill(u"同じ点$が２つあります。ちがう２つの点を書いてください。",
+                          {fixedLetter(first)}));
     const bool usesM = first.midpoint || second.midpoint;
     if (usesM && !problem.m)
         return error(MKey, u"三角形にＭがあるので、Ｍを真ん中の点とする辺を m=CD のように書いて"
@@ -402,8 +419,9 @@ std::optional<ProblemError> checkTriangle(const Problem &problem)
         return error(MKey, u"三角形にＭがないので使いません。Ｍを使うときは triangle=AM のように"
                            u"書いてください。");
     if (usesM && !isSide(problem.figure, problem.m->from, problem.m->to))
-        return error(MKey, letters(problem.m->from, problem.m->to) + u"は" +
-                               figureName(problem.figure) + u"の辺ではありません。");
+        return error(MKey, fill(u"$は$の辺ではありません。",
+                                {letters(problem.m->from, problem.m->to),
+                                 figureName(problem.figure)}));
     return std::nullopt;
 }
 
@@ -411,10 +429,10 @@ std::optional<ProblemError> checkArea(const Problem &problem)
 {
     const Walk walk(problem);
     if (walk.largestArea().sign() == 0)
-        return error(TriangleKey, u"点Ｐがどこにいても、三角形Ｐ" + fixedLetter(problem.fixed[0]) +
-                                      fixedLetter(problem.fixed[1]) +
-                                      u"の面積が 0 です（点Ｐが２つの点を通る直線の上だけを動き"
-                                      u"ます）。");
+        return error(TriangleKey,
+                     fill(u"点Ｐがどこにいても、三角形Ｐ$$の面積が 0 です（点Ｐが２つの点を通る直線の"
+                          u"上だけを動きます）。",
+                          {fixedLetter(problem.fixed[0]), fixedLetter(problem.fixed[1])}));
     return std::nullopt;
 }
 
@@ -430,9 +448,9 @@ std::optional<std::u16string> readValue(Key key, const std::u16string &value, Pr
         else if (value == u"triangle")
             problem.figure = Figure::Triangle;
         else
-            return inBrackets(value) + u"という図形はありません。rectangle（長方形）、"
-                                       u"trapezoid（台形）、triangle（直角三角形）のどれかを"
-                                       u"書いてください。";
+            return fill(u"「$」という図形はありません。rectangle（長方形）、trapezoid（台形）、"
+                        u"triangle（直角三角形）のどれかを書いてください。",
+                        {shown(value)});
         return std::nullopt;
     case AbKey:
         return readLength(value, problem.ab);
@@ -447,8 +465,8 @@ std::optional<std::u16string> readValue(Key key, const std::u16string &value, Pr
         for (const char16_t letter : value) {
             const std::optional<Corner> corner = cornerOf(letter);
             if (!corner)
-                return inBrackets(std::u16string(1, letter)) +
-                       u"は頂点の文字ではありません。A、B、C、D で書いてください。";
+                return fill(u"「$」は頂点の文字ではありません。A、B、C、D で書いてください。",
+                            {shown(std::u16string(1, letter))});
             problem.route.push_back(*corner);
         }
         return std::nullopt;
@@ -461,8 +479,8 @@ std::optional<std::u16string> readValue(Key key, const std::u16string &value, Pr
             } else if (const std::optional<Corner> corner = cornerOf(value[i])) {
                 problem.fixed[i] = {false, *corner};
             } else {
-                return inBrackets(std::u16string(1, value[i])) +
-                       u"は点の文字ではありません。A、B、C、D、M で書いてください。";
+                return fill(u"「$」は点の文字ではありません。A、B、C、D、M で書いてください。",
+                            {shown(std::u16string(1, value[i]))});
             }
         }
         return std::nullopt;
@@ -506,7 +524,7 @@ std::optional<ProblemError> checkProblem(const Problem &problem)
         return found;
     const Rational speed = problem.speed;
     if (speed != Rational(1, 2) && (speed < 1 || speed > 5 || !speed.isWhole()))
-        return error(SpeedKey, u"速さ " + decimalString(speed) + u" は使えません。" + speeds);
+        return error(SpeedKey, fill(u"速さ $ は使えません。$", {decimalString(speed), speeds}));
     if (std::optional<ProblemError> found = checkRoute(problem))
         return found;
     if (std::optional<ProblemError> found = checkTriangle(problem))
@@ -522,8 +540,8 @@ ProblemReading readProblem(std::u16string_view text)
         return reading;
     };
     if (text.size() > longestText)
-        return refuse(u"", u"リンクが長すぎます（" + number(static_cast<long long>(text.size())) +
-                               u"文字）。問題のリンクは長くても数百文字です。");
+        return refuse(u"", fill(u"リンクが長すぎます（$文字）。問題のリンクは長くても数百文字です。",
+                                {number(static_cast<long long>(text.size()))}));
     const std::u16string mapped = folded(text);
     std::u16string_view rest = mapped;
     const std::size_t hash = rest.find(u'#');
@@ -576,8 +594,8 @@ ProblemReading readProblem(std::u16string_view text)
         const auto key = std::find(keyNames.begin(), keyNames.end(), found->key);
         if (key != keyNames.end() && !given[key - keyNames.begin()] &&
             !todaysValue(Key(key - keyNames.begin())).empty())
-            reason += u"（" + found->key + u" が書かれていないので、はじめの問題の " +
-                      todaysValue(Key(key - keyNames.begin())) + u" として読みました。）";
+            reason += fill(u"（$ が書かれていないので、はじめの問題の $ として読みました。）",
+                           {found->key, todaysValue(Key(key - keyNames.begin()))});
         return refuse(found->key, reason);
     }
     reading.problem = problem.sameAs(todaysProblem()) ? todaysProblem() : problem;
@@ -590,8 +608,7 @@ std::u16string ProblemReading::message() const
         return u"";
     std::u16string text = u"リンクの問題を開けませんでした。\n\n";
     text += error->key.empty() ? error->reason : error->key + u"：" + error->reason;
-    return text + u"\n\nはじめの問題（長方形ＡＢＣＤ、ＡＢ＝8cm、ＢＣ＝12cm、点ＰはＢ→Ａ→Ｄ→Ｃ、"
-                  u"三角形ＰＢＣ）を開きます。";
+    return text + u"\n\nはじめの問題（長方形ＡＢＣＤの三角形ＰＢＣ）を開きます。";
 }
 
 std::u16string linkText(const Problem &problem)

@@ -90,6 +90,7 @@ void TestProblem::decimals_data()
     QTest::newRow("a half of a hundredth up") << Rational(1, 200) << "0.01";
     QTest::newRow("negative") << Rational(-6) << "-6";
     QTest::newRow("zero") << Rational(0) << "0";
+    QTest::newRow("a hundredth") << Rational(3, 100) << "0.03";
 }
 
 void TestProblem::decimals()
@@ -97,6 +98,9 @@ void TestProblem::decimals()
     QFETCH(Rational, value);
     QFETCH(QString, text);
     QCOMPARE(qs(decimalString(value)), text);
+    QCOMPARE(qs(decimalString(Rational(1, 8), 3)), QStringLiteral("0.125"));
+    QCOMPARE(qs(coefficientString(Rational(1, 8))), QStringLiteral("0.125"));
+    QCOMPARE(qs(coefficientString(Rational(60, 13))), QStringLiteral("4.62"));
 }
 
 // The five problems from textbooks and test sheets, with their graphs' pieces.
@@ -209,6 +213,14 @@ void TestProblem::aPieceEndsWhereTheLineOfTheFixedPointsIsCrossed()
 
 void TestProblem::theMidpointM()
 {
+    // Formulas are exact where their numbers end within four decimals.
+    const Walk small(problemOf(u"ab=1&bc=1&route=ABCDA&triangle=AM&m=CD&speed=0.5"));
+    QCOMPARE(piecesOf(small), (Pieces{{"y = 0.25x", "0", "2"},
+                                      {"y = −0.125x + 0.75", "2", "4"},
+                                      {"y = −0.25x + 1.25", "4", "5"},
+                                      {"y = 0.25x − 1.25", "5", "6"},
+                                      {"y = −0.125x + 1", "6", "8"}}));
+
     const Problem problem = problemOf(u"figure=triangle&ab=6&bc=8&route=BCA&triangle=AM&m=BC");
     QCOMPARE(at(fixedPlace(problem, problem.fixed[1])), QStringLiteral("(4, 0)"));
     const Walk walk(problem);

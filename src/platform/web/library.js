@@ -48,6 +48,10 @@ mergeInto(LibraryManager.library, {
     ending.hidden = false;
   },
 
+  page_show_message: function(pointer, length) {
+    window.alert(Page.text(pointer, length));
+  },
+
   window_set_caption: function(pointer, length) {
     document.title = Page.text(pointer, length);
   },

@@ -32,6 +32,8 @@ int page_take_event(int *kind, int *a, int *b);
 int page_has_event();
 double page_device_scale();
 void page_end(const char16_t *report, int length);
+// The message about the opening problem, in the browser's own message box.
+void page_show_message(const char16_t *text, int length);
 
 void window_set_caption(const char16_t *caption, int length);
 void window_set_client_size(int width, int height);
