@@ -9,9 +9,10 @@ export function launchChromium() {
   return chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
 }
 
-// A fresh page of the program; any request beyond the file itself and data: addresses is
-// recorded, and so is any error the page throws, for check() to fail on.
-export async function openProgram(browser, options = {}) {
+// A fresh page of the program, opened on the problem after "#" in `hash` if one is given; any
+// request beyond the file itself and data: addresses is recorded, and so is any error the page
+// throws, for check() to fail on. A message box the page shows is recorded and closed.
+export async function openProgram(browser, options = {}, hash = '') {
   const context = await browser.newContext({ viewport: { width: 865, height: 437 }, ...options });
   const page = await context.newPage();
   const requests = [];
@@ -21,13 +22,19 @@ export async function openProgram(browser, options = {}) {
     if (url !== pageUrl && !url.startsWith('data:')) requests.push(url);
   });
   page.on('pageerror', (error) => errors.push(error.message));
+  const messages = [];
+  page.on('dialog', (dialog) => {
+    messages.push(dialog.message());
+    dialog.accept();
+  });
   await page.addInitScript(shownPixels);
-  await page.goto(pageUrl);
+  await page.goto(pageUrl + hash);
   // The program starts once its WebAssembly has compiled, which may be after the load event.
   await page.waitForFunction(() => document.querySelectorAll('.tavilo-surface').length === 2);
   return {
     page,
     context,
+    messages,
     check() {
       assert.deepEqual(requests, [], 'the page fetched nothing');
       assert.deepEqual(errors, [], 'the page threw nothing');

@@ -101,3 +101,32 @@ test('the served app reloads in WebKit with its server stopped', async () => {
     await server.stop();
   }
 });
+
+const problem1 = '#figure=rectangle&ab=6&bc=8&route=BCDA&triangle=AB&speed=2';
+const blackboardText = () =>
+  run('return document.querySelector("[aria-label=\\"黒板\\"]").getAttribute("aria-description")');
+
+test('a linked problem walked to its end in WebKit', async () => {
+  await openInWebKit(pageUrl + problem1);
+  assert.equal(await blackboardText(), '点Ｐ：Ｂから0cm（頂点Ｂ）、三角形ＰＡＢの面積 0cm²');
+  for (let x = 1; x <= 11; ++x) await clickForward();
+  assert.equal(await run('return document.querySelector(".tavilo-text").value'), ' 22');
+  assert.equal(await blackboardText(), '点Ｐ：Ｂから22cm（頂点Ａ）、三角形ＰＡＢの面積 0cm²');
+});
+
+test('the served app opens a linked problem in WebKit with its server stopped', async () => {
+  const server = await serveFolder(resolve(process.env.TAVILO_WEB ?? 'build-web/tavilo-web'));
+  try {
+    await openInWebKit(server.origin + '/');
+    for (let waited = 0; !(await run('return !!navigator.serviceWorker.controller')); waited += 100) {
+      assert.ok(waited < 20000, 'the service worker took over within 20 s');
+      await pause(100);
+    }
+    await server.stop();
+    await openInWebKit(server.origin + '/' + problem1);
+    await clickForward();
+    assert.equal(await blackboardText(), '点Ｐ：Ｂから2cm（辺ＢＣ上）、三角形ＰＡＢの面積 6cm²');
+  } finally {
+    await server.stop();
+  }
+});

@@ -10,12 +10,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/../e2e/walk.sh"
 : "${WINEPREFIX:?the tests need the prefix that tools/test-windows.sh makes}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-# Starts an exe under Wine and sets program_pid and window, its top-level X window. Wine's
+# Starts an exe under Wine, with the arguments after it, and sets program_pid and window, its top-level X window. Wine's
 # launcher (start.exe) waits for the program and ends with its exit status; the window belongs to
 # a process of its own, so it is found by its caption, alone in the test's display. The first
 # start in a fresh prefix once took over 30 s on a busy machine, so it has a minute.
 start_wine_program() {
-    wine "$1" &
+    wine "$@" &
     program_pid=$!
     x_session_pids+=("$program_pid")
     window=
@@ -45,7 +45,7 @@ read_client_origin() {
 
 # The program's window at the start, drawn: its client area's corners show the window's olive.
 start_and_look() {
-    start_wine_program "$1"
+    start_wine_program "$@"
     read_client_origin
     pointer_away
     wait_until "the first paint" is_colour window 5 430 "$olive"

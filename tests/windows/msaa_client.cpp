@@ -249,6 +249,36 @@ int showFrame(HWND window)
     return 0;
 }
 
+BOOL CALLBACK printStaticText(HWND child, LPARAM)
+{
+    wchar_t kind[16] = L"";
+    GetClassNameW(child, kind, 16);
+    const int length = GetWindowTextLengthW(child);
+    if (std::wstring(kind) != L"Static" || length == 0)
+        return TRUE;
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    GetWindowTextW(child, text.data(), length + 1);
+    text.resize(std::size_t(length));
+    print(L"message\t" + text);
+    return TRUE;
+}
+
+// Prints the text of the program's message box, a dialog titled "tavilo", and presses its OK.
+int readMessage()
+{
+    HWND box = nullptr;
+    for (int attempt = 0; attempt < 100 && box == nullptr; ++attempt) {
+        box = FindWindowW(L"#32770", L"tavilo");
+        if (box == nullptr)
+            Sleep(100);
+    }
+    if (box == nullptr)
+        return print(L"error\tno message box"), 1;
+    EnumChildWindows(box, printStaticText, 0);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return 0;
+}
+
 int act(int count, wchar_t **arguments)
 {
     const HWND window = programWindow();
@@ -280,5 +310,7 @@ int wmain(int count, wchar_t **arguments)
         return listControls();
     if (command == L"events" && count == 3)
         return listenUntil(arguments[2]);
+    if (command == L"message")
+        return readMessage();
     return act(count, arguments);
 }

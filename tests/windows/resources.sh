@@ -16,7 +16,7 @@ fail() {
     exit 1
 }
 
-system_libraries='^(KERNEL32|USER32|GDI32|COMCTL32|OLEACC|ole32|OLEAUT32|msvcrt)\.dll$'
+system_libraries='^(KERNEL32|USER32|GDI32|COMCTL32|OLEACC|ole32|OLEAUT32|SHELL32|msvcrt)\.dll$'
 
 check() {
     local exe=$1 arch=$2 imports resources texts size

@@ -48,6 +48,14 @@ mergeInto(LibraryManager.library, {
     ending.hidden = false;
   },
 
+  page_opening_text_length: function() {
+    return Page.openingText.length;
+  },
+  page_copy_opening_text: function(pointer) {
+    var text = Page.openingText;
+    for (var i = 0; i < text.length; ++i)
+      HEAPU16[(pointer >> 1) + i] = text.charCodeAt(i);
+  },
   page_show_message: function(pointer, length) {
     window.alert(Page.text(pointer, length));
   },

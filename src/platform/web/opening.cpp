@@ -1,12 +1,13 @@
-// The page's problem, and the message about it.
+// The problem the page is opened with, from its address, and the message about it.
 #include "platform/opening.h"
 
 #include "platform/web/page.h"
 
-// Not read yet: the page opens today's lesson.
 std::u16string openingText()
 {
-    return {};
+    std::u16string text(std::size_t(page_opening_text_length()), u'\0');
+    page_copy_opening_text(text.data());
+    return text;
 }
 
 void showMessage(const Window &, const std::u16string &text)

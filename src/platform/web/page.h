@@ -32,6 +32,9 @@ int page_take_event(int *kind, int *a, int *b);
 int page_has_event();
 double page_device_scale();
 void page_end(const char16_t *report, int length);
+// The part of the page's address from "#" on, as the page was opened with it.
+int page_opening_text_length();
+void page_copy_opening_text(char16_t *text);
 // The message about the opening problem, in the browser's own message box.
 void page_show_message(const char16_t *text, int length);
 

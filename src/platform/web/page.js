@@ -18,6 +18,8 @@ var Page = {
   keys: {PageDown: 0, PageUp: 1, F5: 2, Escape: 3},
   otherKey: 4,
   liveRegion: null,
+  // The part of the address from "#" on, the problem the page opens (opening.cpp).
+  openingText: location.hash,
   // The CSS font families of the Gothic and of the user-interface face, made of the faces the
   // program adds (application.cpp).
   gothicFaces: '',
@@ -108,6 +110,9 @@ var Page = {
     Page.post(Page.events.rescale, 0, 0);
   },
   start: function() {
+    // The problem is read once, at the start: a link that changes only the part after "#" opens
+    // the page anew, so that its problem is the one shown.
+    window.addEventListener('hashchange', function() { location.reload(); });
     Page.liveRegion = document.getElementById('tavilo-announcement');
     document.addEventListener('keydown', Page.onKey, true);
     window.addEventListener('resize', Page.onResize);

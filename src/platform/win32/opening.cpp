@@ -1,15 +1,28 @@
-// The message about the opening problem, in a message box over the window.
+// The problem the edition is opened with, from its command line, and the message about it.
 #include "platform/opening.h"
 
 #include "platform/win32/natives.h"
 #include "platform/win32/win32text.h"
 
-#include <windows.h>
+#include <memory>
 
-// Not read yet: the edition opens today's lesson.
+#include <windows.h>
+#include <shellapi.h>
+
+// The arguments after the program's name, split as Windows splits them for every program, so
+// that a link in quotes is one argument; several are joined with blanks.
 std::u16string openingText()
 {
-    return {};
+    int count = 0;
+    const std::unique_ptr<LPWSTR, decltype(&LocalFree)> arguments(
+        CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
+    std::u16string text;
+    for (int i = 1; arguments && i < count; ++i) {
+        if (i > 1)
+            text += u' ';
+        text += reinterpret_cast<const char16_t *>(arguments.get()[i]);
+    }
+    return text;
 }
 
 void showMessage(const Window &window, const std::u16string &text)
