@@ -5,6 +5,7 @@
 # holds the seeds and is only read); an input that fails is saved in its artifacts folder and the
 # script exits non-zero.
 set -euo pipefail
+source "$(dirname "$0")/failure.sh"
 seconds=${1:?usage: tools/fuzz.sh SECONDS}
 cd "$(dirname "$0")/.."
 build=${FUZZ_BUILD_DIR:-build-fuzz}

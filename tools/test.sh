@@ -4,6 +4,7 @@
 # its test), the text-to-number fuzz target for a short while, and the browser and Windows
 # editions' suites.
 set -euo pipefail
+source "$(dirname "$0")/failure.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 need_packages "${build_packages[@]}" "${test_packages[@]}" xauth
