@@ -3,6 +3,7 @@
 # on Xvfb by tools/screenshot.sh.
 # Usage: docs/make-screenshot.sh [BINARY [OUTPUT.png]]   (defaults: build/src/tavilo, docs/screenshot.png)
 set -euo pipefail
+source "$(dirname "$0")/../tools/failure.sh"
 cd "$(dirname "$0")/.."
 binary=${1:-build/src/tavilo}
 output=${2:-docs/screenshot.png}

@@ -3,11 +3,12 @@
 # the executables' sizes, start-up to the first painted frame against a one-button Win32 window
 # (alternating runs in one Wine prefix), and the processor share of a paced walk at "20".
 set -euo pipefail
+source "$(dirname "$0")/failure.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 source tools/wineprefix.sh
-need_i386_architecture
 need_packages "${windows_test_packages[@]}"
+choose_wine_loader
 exes=$(bash tools/windows.sh | tail -n 2)
 exe64=$(sed -n 1p <<<"$exes")
 exe32=$(sed -n 2p <<<"$exes")

@@ -5,6 +5,7 @@
 # Builds in build-bench (or in BENCH_BUILD_DIR). Takes about a minute: the paced walk alone
 # lasts 28 x 400 ms.
 set -euo pipefail
+source "$(dirname "$0")/failure.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 need_packages "${build_packages[@]}" xvfb

@@ -7,6 +7,7 @@
 # there (fuzz/corpus and fuzz/corpus-problem hold the seeds and are only read); an input that
 # fails is saved in its artifacts folder and the script exits non-zero.
 set -euo pipefail
+source "$(dirname "$0")/failure.sh"
 seconds=${1:?usage: tools/fuzz.sh SECONDS [TARGET...]}
 shift
 targets=("$@")

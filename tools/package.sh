@@ -2,6 +2,7 @@
 # Installs what is missing, builds the program with Debian's hardening flags in build-package/
 # and makes its Debian package there; prints the package's path last.
 set -euo pipefail
+source "$(dirname "$0")/failure.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 need_packages "${build_packages[@]}" "${package_packages[@]}"

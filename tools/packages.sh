@@ -47,10 +47,11 @@ test_packages=(xvfb x11-utils xdotool imagemagick openbox binutils-mingw-w64-x86
 # model) with their binutils and tools.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 mingw-w64-tools)
-# Its tests: Wine for 64-bit programs and the real-window tests' display and tools; Wine's 32-bit
-# side as well, where the archive can give it.
+# Its tests: Wine for 64-bit programs and the real-window tests' display and tools, and the
+# assembler that makes the tiny 32-bit program which tells whether Wine's 32-bit side can run;
+# that side as well, where the machine can run it and the archive can give it.
 windows_test_packages=("${windows_packages[@]}" wine wine64 fonts-ipafont-gothic xvfb x11-utils
-    xdotool imagemagick)
+    xdotool imagemagick binutils)
 wine32_packages=(wine32:i386)
 # The browser edition: Debian's Emscripten (and the acorn its optimizer loads), Node for
 # the tests' pinned playwright-core, the Chromium and WebKitGTK they drive, a virtual display for

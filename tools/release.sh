@@ -8,6 +8,7 @@
 # --verify builds twice, in two fresh clones at different paths, and compares the files byte
 # for byte; it fails if any differ, keeping both builds for a look.
 set -euo pipefail
+source "$(dirname "$0")/failure.sh"
 cd "$(dirname "$0")/.."
 repo=$PWD
 source tools/packages.sh

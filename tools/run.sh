@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program and opens its window.
 set -euo pipefail
+source "$(dirname "$0")/failure.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 need_packages "${build_packages[@]}"

@@ -121,5 +121,6 @@ grab_when_still() {
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     set -euo pipefail
+    source "$(dirname "$0")/failure.sh"
     screenshot_main "$@"
 fi

@@ -3,6 +3,7 @@
 # end-to-end tests: headless Chromium through playwright-core and Lighthouse (pinned in
 # package.json and its lock file), and WebKitGTK through WebDriver on a virtual display.
 set -euo pipefail
+source "$(dirname "$0")/failure.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 need_packages "${web_packages[@]}"

@@ -4,6 +4,7 @@
 # its test), the fuzz targets of the text-to-number conversion and of a problem's link for a short
 # while each, and the browser and Windows editions' suites.
 set -euo pipefail
+source "$(dirname "$0")/failure.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 need_packages "${build_packages[@]}" "${test_packages[@]}" xauth

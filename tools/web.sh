@@ -2,6 +2,7 @@
 # Installs what is missing and builds the browser edition into build-web/: one self-contained
 # HTML file, whose absolute path is the last line printed.
 set -euo pipefail
+source "$(dirname "$0")/failure.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 need_packages "${web_packages[@]}"

@@ -3,6 +3,7 @@
 # 64-bit) Windows, each one static file that needs nothing installed. Builds in build-windows/
 # (or in WINDOWS_BUILD_DIR) and prints the two files' paths as its last two lines.
 set -euo pipefail
+source "$(dirname "$0")/failure.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 need_packages "${windows_packages[@]}"

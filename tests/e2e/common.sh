@@ -3,6 +3,8 @@
 # shellcheck shell=bash disable=SC2034
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# shellcheck source=tools/failure.sh
+source "$repo/tools/failure.sh"
 # shellcheck source=tools/screenshot.sh
 source "$repo/tools/screenshot.sh"
 
