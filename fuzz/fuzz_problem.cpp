@@ -114,7 +114,7 @@ std::u16string fullWidth(const std::u16string &text)
 void checkRefused(const std::u16string &text, const ProblemReading &reading)
 {
     const std::u16string message = reading.message();
-    expect(reading.problem.sameAs(todaysProblem()) && reading.problem.look == todaysLook(),
+    expect(reading.problem.sameAs(todaysProblem()) && reading.problem.look == &todaysLook(),
            "a text that cannot be used must give today's problem", text, message);
     expect(!message.empty() && message.size() < 600, "the message must say why, briefly", text,
            message);

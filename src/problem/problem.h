@@ -56,9 +56,9 @@ struct Problem
     std::optional<Side> m;
     // Centimetres a step: 1/2, 1, 2, 3, 4 or 5.
     Rational speed = 1;
-    // Today's lesson's own places and spacings; a problem from a link has none, and its look is
-    // fitted to its figure.
-    std::optional<Look> look;
+    // Today's lesson's own places and spacings (todaysLook()); a problem from a link has none,
+    // and its look is fitted to its figure.
+    const Look *look = nullptr;
 
     // The same problem, whatever its look.
     bool sameAs(const Problem &other) const;
