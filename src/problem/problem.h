@@ -95,7 +95,8 @@ struct Leg
 
 // A straight piece of the graph, y = slope x + intercept for x (steps) from `from` to `to`. A
 // piece is a leg of the route, or the part of one on either side of where P crosses the line
-// through the fixed points.
+// through the fixed points. That line meets the figure's outline only at the fixed points, so P
+// crosses it only at M: a route of at most 4 legs has at most 5 pieces.
 struct Piece
 {
     Rational from;
