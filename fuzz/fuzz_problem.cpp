@@ -114,7 +114,7 @@ std::u16string fullWidth(const std::u16string &text)
 void checkRefused(const std::u16string &text, const ProblemReading &reading)
 {
     const std::u16string message = reading.message();
-    expect(reading.problem.sameAs(todaysProblem()) && reading.problem.look == todaysLook(),
+    expect(reading.problem.sameAs(todaysProblem()) && reading.problem.look == &todaysLook(),
            "a text that cannot be used must give today's problem", text, message);
     expect(!message.empty() && message.size() < 600, "the message must say why, briefly", text,
            message);
@@ -130,6 +130,9 @@ void checkUsed(const std::u16string &text, const ProblemReading &reading)
            problemError ? problemError->reason : u"");
     const Walk walk(problem);
     expect(walk.steps() >= 1 && walk.steps() <= 240, "1 to 240 steps", text, link);
+    // The window has a path line for each of at most 4 legs and a trace line for each of at most
+    // 6 pieces.
+    expect(walk.legs().size() <= 4 && walk.pieces().size() <= 6, "lines enough", text, link);
     const std::vector<Piece> &pieces = walk.pieces();
     expect(!pieces.empty() && pieces.front().from == 0 && pieces.back().to == walk.steps(),
            "the pieces run from 0 to the last step", text, link);

@@ -163,6 +163,9 @@ void Form1::Form_Load()
     Shape1.setTop(start.y - markerRadius);
     Shape1.setLeft(start.x - markerRadius);
     Distance = 0;
+    // Today's triangle is flat at the start, where P is on its base; another problem's may not be.
+    if (lesson.walk.areaAt(0) != 0)
+        DrawTriangle();
     tomeru.setEnabled(false);
     park(Line1, line1Parking);
     park(Line2, line2Parking);

@@ -1,7 +1,10 @@
 #include "app/lesson.h"
 
-Lesson lessonFor(const Problem &problem)
+Lesson lessonFor(const Problem &given)
 {
+    // A problem that does not check out never comes from readProblem; should one be given, the
+    // lesson is today's rather than a walk that cannot be drawn.
+    const Problem problem = checkProblem(given) ? todaysProblem() : given;
     Walk walk(problem);
     if (problem.look)
         return {std::move(walk), *problem.look};

@@ -10,8 +10,9 @@ struct Lesson
     Look look;
 };
 
-// The problem's own look when it has one (today's), else a look fitted to its figure and graph.
-// The problem must be valid; the text widths come from the window system, which must be up.
+// The problem's own look when it has one (today's), else a look fitted to its figure and graph;
+// today's lesson for a problem that does not check out. The text widths come from the window
+// system, which must be up.
 Lesson lessonFor(const Problem &problem);
 
 // figure/boardfit.cpp: the blackboard of a problem without a look of its own.

@@ -34,6 +34,23 @@ bool wellInside(Point seed, const std::array<PointF, 3> &corners)
     }
     return true;
 }
+
+// The point inside a triangle farthest from its sides.
+Point incentre(const std::array<PointF, 3> &corners)
+{
+    double x = 0;
+    double y = 0;
+    double perimeter = 0;
+    for (int i = 0; i < 3; ++i) {
+        const PointF a = corners[(i + 1) % 3];
+        const PointF b = corners[(i + 2) % 3];
+        const double opposite = std::hypot(b.x - a.x, b.y - a.y);
+        x += opposite * corners[i].x;
+        y += opposite * corners[i].y;
+        perimeter += opposite;
+    }
+    return {roundToInt32(x / perimeter), roundToInt32(y / perimeter)};
+}
 } // namespace
 
 void Form1::susumu_Click()
@@ -100,7 +117,8 @@ void Form1::MoveMarker(Direction direction)
 
 // Outlines triangle P F1 F2 (F1 F2 itself only where it is not a side of the figure) and shades
 // it unless it is flat. The seed sits between P and the middle of F1 F2, moved by the look's
-// nudge, well inside the triangle.
+// nudge; where that is near a side of a thin triangle, at the triangle's incentre; and where even
+// that is near a side, the triangle is too thin to shade.
 void Form1::DrawTriangle()
 {
     const Walk &walk = lesson.walk;
@@ -115,9 +133,12 @@ void Form1::DrawTriangle()
     kokuban.setFillStyle(PictureBox::FillStyle::Solid);
     if (walk.area(place).sign() != 0) {
         const LookPoint nudge = lesson.look.board.seedNudge;
-        const Point seed{roundToInt32(apex.x / 2 + (first.x + second.x) / 4 + nudge.x),
-                         roundToInt32(apex.y / 2 + (first.y + second.y) / 4 + nudge.y)};
-        if (wellInside(seed, {apex, first, second}))
+        const std::array<PointF, 3> corners{apex, first, second};
+        Point seed{roundToInt32(apex.x / 2 + (first.x + second.x) / 4 + nudge.x),
+                   roundToInt32(apex.y / 2 + (first.y + second.y) / 4 + nudge.y)};
+        if (!wellInside(seed, corners))
+            seed = incentre(corners);
+        if (wellInside(seed, corners))
             kokuban.floodFill(seed, kokuban.foreColor());
     }
     kokuban.setFillStyle(PictureBox::FillStyle::Transparent);

@@ -91,7 +91,8 @@ GraphLook todaysGraph()
 }
 } // namespace
 
-Look todaysLook()
+const Look &todaysLook()
 {
-    return {todaysBoard(), todaysGraph()};
+    static const Look look{todaysBoard(), todaysGraph()};
+    return look;
 }

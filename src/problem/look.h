@@ -119,4 +119,4 @@ struct Look
 // Today's lesson as it has always looked: the figure at 25 px a cm from (75, 250), the tag's own
 // steps (22 px along the sides, 24 px along the top, pushed on past A and D, put back beside A
 // and D going back), and the graph paper's hand-spaced numbers.
-Look todaysLook();
+const Look &todaysLook();

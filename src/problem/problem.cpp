@@ -45,7 +45,7 @@ bool Problem::sameAs(const Problem &other) const
 Problem todaysProblem()
 {
     Problem problem;
-    problem.look = todaysLook();
+    problem.look = &todaysLook();
     return problem;
 }
 

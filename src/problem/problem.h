@@ -56,9 +56,9 @@ struct Problem
     std::optional<Side> m;
     // Centimetres a step: 1/2, 1, 2, 3, 4 or 5.
     Rational speed = 1;
-    // Today's lesson's own places and spacings; a problem from a link has none, and its look is
-    // fitted to its figure.
-    std::optional<Look> look;
+    // Today's lesson's own places and spacings (todaysLook()); a problem from a link has none,
+    // and its look is fitted to its figure.
+    const Look *look = nullptr;
 
     // The same problem, whatever its look.
     bool sameAs(const Problem &other) const;
@@ -95,7 +95,8 @@ struct Leg
 
 // A straight piece of the graph, y = slope x + intercept for x (steps) from `from` to `to`. A
 // piece is a leg of the route, or the part of one on either side of where P crosses the line
-// through the fixed points.
+// through the fixed points. That line meets the figure's outline only at the fixed points, so P
+// crosses it only at M: a route of at most 4 legs has at most 5 pieces.
 struct Piece
 {
     Rational from;

@@ -2,6 +2,7 @@
 // corner inside a step; automatic play to the end of a route right round; today's problem as a
 // link; and, on the command line, a good link, a bad one and a hostile one.
 #include "app/opening.h"
+#include "app/printing.h"
 #include "figureprobe.h"
 #include "platform/application.h"
 #include "platform/opening.h"
@@ -72,6 +73,69 @@ int runChild(int argc, char **argv)
     return application.exec();
 }
 
+// Problems of every kind: the textbook's, M on each figure, the thinnest, widest and smallest
+// figures, corners inside steps, a route right round.
+const QStringList problems{
+    "ab=6&bc=8&route=BCDA&triangle=AB&speed=2",
+    "ab=4&bc=6&route=BCDA&triangle=AB",
+    "ab=3&bc=4&route=ABCD&triangle=AD",
+    "ab=8&bc=8&route=ABCD&triangle=AD&speed=2",
+    "figure=trapezoid&ab=4&bc=7&ad=4&route=BCDA&triangle=AB",
+    "figure=trapezoid&ab=4&bc=4&ad=7&route=ABCD&triangle=BM&m=CD",
+    "figure=triangle&ab=6&bc=8&route=BCA&triangle=AM&m=BC&speed=0.5",
+    "figure=triangle&ab=5&bc=12&route=ABC&triangle=CM&m=AB",
+    "ab=4&bc=4&route=ABCDA&triangle=BM&m=CD",
+    "ab=4&bc=6&route=CDA&triangle=BM&m=AD&speed=2",
+    "ab=30&bc=30&route=ABCDA&triangle=AM&m=BC&speed=0.5",
+    "ab=1&bc=30&route=BADC&triangle=BC&speed=4",
+    "ab=30&bc=1&route=BADC&triangle=BC",
+    "ab=1&bc=1&route=ABCDA&triangle=AM&m=CD&speed=0.5",
+    "ab=12&bc=6&route=DAB&triangle=AC&speed=3",
+};
+
+struct Triangle
+{
+    std::array<QPointF, 3> corners;
+
+    // How far inside the triangle a point lies: the least of its distances to the three sides,
+    // negative outside.
+    double inside(const QPointF &point) const
+    {
+        double least = 1e9;
+        for (int i = 0; i < 3; ++i) {
+            const QPointF a = corners[i];
+            const QPointF b = corners[(i + 1) % 3];
+            const QPointF c = corners[(i + 2) % 3];
+            const QPointF side = b - a;
+            const double length = std::hypot(side.x(), side.y());
+            const auto cross = [&](const QPointF &p) {
+                return (side.x() * (p.y() - a.y()) - side.y() * (p.x() - a.x())) / length;
+            };
+            least = std::min(least, cross(c) > 0 ? cross(point) : -cross(point));
+        }
+        return least;
+    }
+
+    double inradius() const
+    {
+        double perimeter = 0;
+        for (int i = 0; i < 3; ++i) {
+            const QPointF side = corners[(i + 1) % 3] - corners[i];
+            perimeter += std::hypot(side.x(), side.y());
+        }
+        const QPointF u = corners[1] - corners[0];
+        const QPointF v = corners[2] - corners[0];
+        return std::abs(u.x() * v.y() - u.y() * v.x()) / perimeter;
+    }
+};
+
+QPointF onBoard(const Form1 &form, const Place &place)
+{
+    const BoardLook &board = form.lesson.look.board;
+    return {(board.originX + board.scale * place.x).toDouble(),
+            (board.originY - board.scale * place.y).toDouble()};
+}
+
 QString childOutput(const QString &argument)
 {
     QProcess child;
@@ -92,6 +156,10 @@ private slots:
     void aCornerInsideAStep();
     void automaticPlayEndsWhereTheRouteEnds();
     void todaysProblemAsALinkIsTodaysLesson();
+    void shadingStaysInsideItsTriangle_data();
+    void shadingStaysInsideItsTriangle();
+    void everythingFitsTheSurfaces_data();
+    void everythingFitsTheSurfaces();
     void linkOnTheCommandLine_data();
     void linkOnTheCommandLine();
     void badLinkOnTheCommandLine_data();
@@ -216,6 +284,107 @@ void TestProblemLink::todaysProblemAsALinkIsTodaysLesson()
     QCOMPARE(tag(linked), QPointF(390, 64));
     QVERIFY(surfaceImage(linked.kokuban) == surfaceImage(today.kokuban));
     QVERIFY(surfaceImage(linked.gamen) == surfaceImage(today.gamen));
+}
+
+void TestProblemLink::shadingStaysInsideItsTriangle_data()
+{
+    QTest::addColumn<QString>("link");
+    for (const QString &link : problems)
+        QTest::newRow(qPrintable(link)) << link;
+}
+
+// At every step of every kind of problem the shading lies inside triangle P F1 F2 (a pixel's
+// width of antialiased edge aside), and a triangle with room inside it is shaded.
+void TestProblemLink::shadingStaysInsideItsTriangle()
+{
+    QFETCH(QString, link);
+    const ProblemReading reading = readProblem(u16(link));
+    QVERIFY2(!reading.error, qPrintable(qs(reading.message())));
+    Form1 form(reading.problem);
+    const Walk &walk = form.lesson.walk;
+    for (int x = 0; x <= walk.steps(); ++x) {
+        if (x > 0)
+            form.susumu.click();
+        const Triangle triangle{{onBoard(form, walk.placeAt(walk.distance(x))),
+                                 onBoard(form, walk.fixed(0)), onBoard(form, walk.fixed(1))}};
+        const QImage board = surfaceImage(form.kokuban);
+        const qreal ratio = board.devicePixelRatio();
+        int shaded = 0;
+        for (int y = 0; y < board.height(); ++y)
+            for (int px = 0; px < board.width(); ++px)
+                if (board.pixelColor(px, y) == blue) {
+                    ++shaded;
+                    const QPointF at((px + 0.5) / ratio, (y + 0.5) / ratio);
+                    QVERIFY2(triangle.inside(at) > -1,
+                             qPrintable(QString("step %1: (%2, %3)").arg(x).arg(at.x()).arg(at.y())));
+                }
+        if (triangle.inradius() >= 6)
+            QVERIFY2(shaded > 0, qPrintable(QString("step %1 unshaded").arg(x)));
+        if (walk.areaAt(x) == 0)
+            QCOMPARE(shaded, 0);
+    }
+}
+
+void TestProblemLink::everythingFitsTheSurfaces_data()
+{
+    shadingStaysInsideItsTriangle_data();
+}
+
+// The figure, its letters and texts on the blackboard; the graph within its grid, grid lines no
+// closer than 20 px at 1, 2 or 5 times a power of ten, numbers that do not touch.
+void TestProblemLink::everythingFitsTheSurfaces()
+{
+    QFETCH(QString, link);
+    const Form1 form(readProblem(u16(link)).problem);
+    const Walk &walk = form.lesson.walk;
+    const BoardLook &board = form.lesson.look.board;
+    const GraphLook &graph = form.lesson.look.graph;
+    const QRectF blackboard(QPointF(0, 0), QSizeF(429, 309));
+    const QRectF paper(QPointF(0, 0), QSizeF(381, 261));
+    for (const Corner corner : {Corner::A, Corner::B, Corner::C, Corner::D}) {
+        if (!hasCorner(walk.problem().figure, corner))
+            continue;
+        QVERIFY(blackboard.contains(onBoard(form, cornerPlace(walk.problem(), corner))));
+        const LabelControl &letter = form.Label4[int(corner)];
+        QVERIFY(blackboard.contains(QRectF(letter.left(), letter.top(), letter.size().width,
+                                           letter.size().height)));
+    }
+    QVERIFY(form.Label4[3].top() > 309 || hasCorner(walk.problem().figure, Corner::D));
+    for (const PrintedText &text : board.texts)
+        QVERIFY2(blackboard.contains(QRectF(*text.x, text.y, printedWidth(text.text),
+                                            printedHeight(text.text))),
+                 qPrintable(qs(text.text)));
+
+    const auto spacing = [](const std::vector<double> &lines) {
+        double least = 1e9;
+        for (std::size_t i = 1; i < lines.size(); ++i)
+            least = std::min(least, std::abs(lines[i] - lines[i - 1]));
+        return least;
+    };
+    QVERIFY(spacing(graph.columns) >= 20);
+    QVERIFY(spacing(graph.rows) >= 20);
+    for (const Rational step : {(Rational(int(graph.columns[1] - graph.columns[0])) /
+                                 graph.perStep),
+                                Rational(int(graph.rows[0] - graph.rows[1])) / graph.perArea}) {
+        Rational mantissa = step;
+        while (mantissa >= 10)
+            mantissa = mantissa / 10;
+        while (mantissa < 1)
+            mantissa = mantissa * 10;
+        QVERIFY2(mantissa == 1 || mantissa == 2 || mantissa == 5, qPrintable(qs(decimalString(step))));
+    }
+    QVERIFY((graph.originX + graph.perStep * walk.steps()).toDouble() <= graph.columns.back());
+    QVERIFY((graph.originY - graph.perArea * walk.largestArea()).toDouble() >= graph.rows.back());
+    double right = -1;
+    for (const PrintedText &text : graph.texts) {
+        const QRectF place(text.x.value_or(0), text.y, printedWidth(text.text),
+                           printedHeight(text.text));
+        QVERIFY2(paper.contains(place), qPrintable(qs(text.text)));
+        if (text.y == 210) {
+            QVERIFY2(place.left() > right + 2, qPrintable(qs(text.text)));
+            right = place.right();
+        }
+    }
 }
 
 void TestProblemLink::linkOnTheCommandLine_data()

@@ -30,7 +30,7 @@ Pieces piecesOf(const Walk &walk)
 
 bool isToday(const ProblemReading &reading)
 {
-    return reading.problem.sameAs(todaysProblem()) && reading.problem.look == todaysLook();
+    return reading.problem.sameAs(todaysProblem()) && reading.problem.look == &todaysLook();
 }
 
 QString at(const Place &place)
