@@ -14,7 +14,7 @@ trap stop_x_session EXIT
 build=${BENCH_BUILD_DIR:-build-bench}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVILO_BENCHMARKS=ON \
     -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target bench_step bench_floodfill bench_startup \
+cmake --build "$build" -j"$(nproc)" --target bench_step bench_problem bench_floodfill bench_startup \
     startup_tavilo startup_minimal bench_pause >/dev/null
 export QT_QPA_PLATFORM=offscreen
 bench=$build/bench
@@ -29,6 +29,11 @@ benchmark_value() {
 steps=$("$bench/bench_step" -median "$runs" -csv 2>/dev/null)
 step=$(benchmark_value "$steps" "all boxes on")
 floor=$(benchmark_value "$steps" "floor")
+large_step=$(benchmark_value "$steps" "largest problem, all boxes on")
+large_floor=$(benchmark_value "$steps" "largest problem, floor")
+readings=$("$bench/bench_problem" -median "$runs" -csv 2>/dev/null)
+reading=$(benchmark_value "$readings" "largest problem")
+bad_reading=$(benchmark_value "$readings" "bad link")
 fill=$(benchmark_value "$("$bench/bench_floodfill" 'triangle:429x309, new colour' \
     -median "$runs" -csv 2>/dev/null)" "429x309, new colour")
 # "startup NAME <median ms> <median kB> <median processor ms>", the program and the yardstick in
@@ -45,13 +50,18 @@ share=$("$bench/bench_pause" 20 2>/dev/null | sed -E 's/.* ([0-9.]+) % of one co
 
 awk -v step="$step" -v floor="$floor" -v fill="$fill" -v start="$start_ms" -v rss="$rss_kb" \
     -v minstart="$minimal_ms" -v minrss="$minimal_kb" -v cpu="$cpu_ms" -v mincpu="$minimal_cpu_ms" \
-    -v share="$share" -v runs="$runs" '
+    -v share="$share" -v runs="$runs" -v lstep="$large_step" -v lfloor="$large_floor" \
+    -v reading="$reading" -v badreading="$bad_reading" '
 function met(ok) { return ok ? "yes" : "**no**" }
 BEGIN {
     print "| Measure (offscreen raster, " runs " runs unless said) | tavilo | Yardstick | Ratio | Target | Met |"
     print "|---|---|---|---|---|---|"
     printf "| One step, forward or back, all boxes on, both surfaces repainted (median) | %.3f ms | floor %.3f ms | %.2f | < 0.5 ms, <= 4 x floor | %s |\n",
         step, floor, step / floor, met(step < 0.5 && step <= 4 * floor)
+    printf "| One step of the largest problem a link gives (240 steps), all boxes on (median) | %.3f ms | floor %.3f ms | %.2f | <= 4 x floor | %s |\n",
+        lstep, lfloor, lstep / lfloor, met(lstep <= 4 * lfloor)
+    printf "| Reading and checking a link: the largest problem / a bad link (median) | %.4f ms / %.4f ms | | | < 1 ms | %s |\n",
+        reading, badreading, met(reading < 1 && badreading < 1)
     printf "| Flood fill of the largest triangle, 429 x 309 (median) | %.4f ms | | | < 0.1 ms | %s |\n",
         fill, met(fill < 0.1)
     printf "| Start-up to the first painted frame on X (Xvfb, median of 15) | %.1f ms | one-button window %.1f ms | %.2f | <= 1.3 x | %s |\n",
