@@ -25,8 +25,11 @@ std::u16string textOf(const std::uint8_t *data, std::size_t size)
     std::u16string text;
     for (std::size_t i = 0; i < size;) {
         const std::uint8_t lead = data[i];
-        int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                                    : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
+        int length = lead < 0x80                   ? 1
+                     : lead >= 0xC2 && lead < 0xE0 ? 2
+                     : lead >= 0xE0 && lead < 0xF0 ? 3
+                     : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                   : 0;
         char32_t point = length == 1 ? lead : lead & (0x7F >> length);
         bool valid = length > 0 && i + length <= size;
         for (int k = 1; valid && k < length; ++k) {

@@ -42,8 +42,7 @@ void placeCaption(Label &label, const std::u16string &text, Point position, cons
 // A corner's letter, white on the board's green, where the lesson's look puts it.
 LabelControl letterControl(PictureBox &board, const char16_t *letter, const LookPoint &place)
 {
-    return {board, letter, {place.x, place.y}, gothicFont(19, true), letterColor,
-            blackboardGreen};
+    return {board, letter, {place.x, place.y}, gothicFont(19, true), letterColor, blackboardGreen};
 }
 } // namespace
 

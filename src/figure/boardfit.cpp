@@ -207,9 +207,10 @@ BoardLook Board::look() const
         board.texts.push_back({8, 8, u"毎秒 " + decimalString(m_problem.speed) + u"cm"});
     for (int i = 0; i < 4; ++i) {
         const Corner corner = Corner(i);
-        board.letters[i] = hasCorner(m_problem.figure, corner)
-                               ? lookPoint(at(corner) + Vector{letterOffsets[i].x, letterOffsets[i].y})
-                               : outOfSight;
+        board.letters[i] =
+            hasCorner(m_problem.figure, corner)
+                ? lookPoint(at(corner) + Vector{letterOffsets[i].x, letterOffsets[i].y})
+                : outOfSight;
     }
     const Size tag = textSize(gothicFont(21, true), u"Ｐ");
     for (const Leg &leg : m_walk.legs())

@@ -39,8 +39,7 @@ void Form1::PlacePathLineBack()
     for (std::size_t i = 0; i < legs.size(); ++i)
         if (now <= legs[i].startDistance && legs[i].startDistance < before)
             park(Line4[i], line4Parking[i]);
-    const Leg &leg = legs[walk.legAt(now, Direction::Back)];
-    if (leg.startDistance < now)
-        PlaceLine(Line4[walk.legAt(now, Direction::Back)], BoardPoint(leg.start),
-                  BoardPoint(walk.placeAt(now)));
+    const int current = walk.legAt(now, Direction::Back);
+    if (legs[current].startDistance < now)
+        PlaceLine(Line4[current], BoardPoint(legs[current].start), BoardPoint(walk.placeAt(now)));
 }

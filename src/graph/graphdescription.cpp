@@ -42,8 +42,8 @@ std::u16string graphDescription(const std::vector<LineF> &trace, const Walk &wal
     for (std::size_t i = 0; i < walk.pieces().size() && i < trace.size(); ++i) {
         const LineF &line = trace[i];
         if (line.y1 < areaHeight || line.y2 < areaHeight)
-            shown.push_back({formulaText(walk.pieces()[i]), stepsAt(graph, line.x1),
-                             stepsAt(graph, line.x2)});
+            shown.push_back(
+                {formulaText(walk.pieces()[i]), stepsAt(graph, line.x1), stepsAt(graph, line.x2)});
     }
     if (shown.empty())
         return u"グラフ：まだかかれていません";
@@ -61,6 +61,6 @@ void Form1::DescribeGraph()
     std::vector<LineF> trace;
     for (std::size_t i = 0; i < lesson.walk.pieces().size(); ++i)
         trace.push_back(TraceLine(int(i)).line());
-    gamen.setAccessibleDescription(graphDescription(trace, lesson.walk, lesson.look.graph,
-                                                    gamen.drawingAreaSize().height));
+    gamen.setAccessibleDescription(
+        graphDescription(trace, lesson.walk, lesson.look.graph, gamen.drawingAreaSize().height));
 }

@@ -10,16 +10,8 @@ PointF graphPoint(const GraphLook &graph, Rational x, Rational y)
     return {(graph.originX + graph.perStep * x).toDouble(),
             (graph.originY - graph.perArea * y).toDouble()};
 }
-} // namespace
 
-LineControl &Form1::TraceLine(int piece)
-{
-    const std::array<LineControl *, 6> trace{&Line1, &Line2, &Line3, &Line6[0], &Line6[1],
-                                             &Line6[2]};
-    return *trace[piece];
-}
-
-namespace {
+// Where each piece's line waits, in the order of the pieces.
 const ParkingPlace &traceParking(int piece)
 {
     static const std::array<ParkingPlace, 6> places{line1Parking,    line2Parking,
@@ -28,6 +20,14 @@ const ParkingPlace &traceParking(int piece)
     return places[piece];
 }
 } // namespace
+
+// The pieces' lines: today's three first, then Line6's.
+LineControl &Form1::TraceLine(int piece)
+{
+    const std::array<LineControl *, 6> trace{&Line1,    &Line2,    &Line3,
+                                             &Line6[0], &Line6[1], &Line6[2]};
+    return *trace[piece];
+}
 
 // The piece of the graph from its start to x.
 void Form1::PlaceGraphPiece(int piece, Rational to)

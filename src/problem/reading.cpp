@@ -273,8 +273,8 @@ std::optional<std::u16string> readSpeed(const std::u16string &text, Rational &sp
     if (!number.valid)
         return fill(u"「$」は速さとして読めません。$", {shown(text), speeds});
     const Rational value = Rational(number.whole) + Rational(number.millionths, 1'000'000);
-    for (const Rational allowed : {Rational(1, 2), Rational(1), Rational(2), Rational(3),
-                                   Rational(4), Rational(5)})
+    for (const Rational allowed :
+         {Rational(1, 2), Rational(1), Rational(2), Rational(3), Rational(4), Rational(5)})
         if (!number.negative && !number.huge && !number.finer && value == allowed) {
             speed = value;
             return std::nullopt;
@@ -372,7 +372,8 @@ std::optional<ProblemError> checkRoute(const Problem &problem)
                                          cornerLetter(b)}));
         const std::pair<Corner, Corner> side = std::minmax(a, b);
         if (std::find(walked.begin(), walked.end(), side) != walked.end())
-            return error(RouteKey, fill(u"辺$を２度通ります。", {letters(side.first, side.second)}));
+            return error(RouteKey,
+                         fill(u"辺$を２度通ります。", {letters(side.first, side.second)}));
         walked.push_back(side);
     }
     Rational length = 0;
@@ -408,9 +409,8 @@ std::optional<ProblemError> checkTriangle(const Problem &problem)
     if (first.midpoint && second.midpoint)
         return error(TriangleKey, u"Ｍは１つだけ使えます。");
     if (first == second)
-        return error(TriangleKey,
-                     fill(u"同じ点$が２つあります。ちがう２つの点を書いてください。",
-                          {fixedLetter(first)}));
+        return error(TriangleKey, fill(u"同じ点$が２つあります。ちがう２つの点を書いてください。",
+                                       {fixedLetter(first)}));
     const bool usesM = first.midpoint || second.midpoint;
     if (usesM && !problem.m)
         return error(MKey, u"三角形にＭがあるので、Ｍを真ん中の点とする辺を m=CD のように書いて"
@@ -419,9 +419,9 @@ std::optional<ProblemError> checkTriangle(const Problem &problem)
         return error(MKey, u"三角形にＭがないので使いません。Ｍを使うときは triangle=AM のように"
                            u"書いてください。");
     if (usesM && !isSide(problem.figure, problem.m->from, problem.m->to))
-        return error(MKey, fill(u"$は$の辺ではありません。",
-                                {letters(problem.m->from, problem.m->to),
-                                 figureName(problem.figure)}));
+        return error(MKey,
+                     fill(u"$は$の辺ではありません。",
+                          {letters(problem.m->from, problem.m->to), figureName(problem.figure)}));
     return std::nullopt;
 }
 
@@ -429,10 +429,11 @@ std::optional<ProblemError> checkArea(const Problem &problem)
 {
     const Walk walk(problem);
     if (walk.largestArea().sign() == 0)
-        return error(TriangleKey,
-                     fill(u"点Ｐがどこにいても、三角形Ｐ$$の面積が 0 です（点Ｐが２つの点を通る直線の"
-                          u"上だけを動きます）。",
-                          {fixedLetter(problem.fixed[0]), fixedLetter(problem.fixed[1])}));
+        return error(
+            TriangleKey,
+            fill(u"点Ｐがどこにいても、三角形Ｐ$$の面積が 0 です（点Ｐが２つの点を通る直線の"
+                 u"上だけを動きます）。",
+                 {fixedLetter(problem.fixed[0]), fixedLetter(problem.fixed[1])}));
     return std::nullopt;
 }
 
@@ -540,8 +541,9 @@ ProblemReading readProblem(std::u16string_view text)
         return reading;
     };
     if (text.size() > longestText)
-        return refuse(u"", fill(u"リンクが長すぎます（$文字）。問題のリンクは長くても数百文字です。",
-                                {number(static_cast<long long>(text.size()))}));
+        return refuse(u"",
+                      fill(u"リンクが長すぎます（$文字）。問題のリンクは長くても数百文字です。",
+                           {number(static_cast<long long>(text.size()))}));
     const std::u16string mapped = folded(text);
     std::u16string_view rest = mapped;
     const std::size_t hash = rest.find(u'#');
@@ -614,7 +616,7 @@ std::u16string ProblemReading::message() const
 std::u16string linkText(const Problem &problem)
 {
     static constexpr std::array<std::u16string_view, 3> figures{u"rectangle", u"trapezoid",
-                                                               u"triangle"};
+                                                                u"triangle"};
     std::u16string text = u"figure=" + std::u16string(figures[int(problem.figure)]);
     text += u"&ab=" + number(problem.ab) + u"&bc=" + number(problem.bc);
     if (problem.figure == Figure::Trapezoid)

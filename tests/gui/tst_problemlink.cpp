@@ -35,7 +35,11 @@ QString problem1Board(int x)
 {
     QString place;
     if (x == 0 || x == 4 || x == 7 || x == 11)
-        place = QStringLiteral("頂点") + QString("ＢＣＤＡ").at(x == 0 ? 0 : x == 4 ? 1 : x == 7 ? 2 : 3);
+        place = QStringLiteral("頂点") + QString("ＢＣＤＡ")
+                                             .at(x == 0   ? 0
+                                                 : x == 4 ? 1
+                                                 : x == 7 ? 2
+                                                          : 3);
     else
         place = x < 4 ? "辺ＢＣ上" : x < 7 ? "辺ＣＤ上" : "辺ＤＡ上";
     const int area = x <= 4 ? 6 * x : x <= 7 ? 24 : 66 - 6 * x;
@@ -201,7 +205,8 @@ void TestProblemLink::linkedProblemWalksToItsEndAndBack()
     const QImage graph = widget(form.gamen).grab().toImage();
     for (const QPointF corner : {QPointF(0, 0), QPointF(4, 24), QPointF(7, 24), QPointF(11, 0)}) {
         const QPointF at = problem1Graph(corner.x(), corner.y());
-        QVERIFY2(isTrace(shown(graph, at)), qPrintable(QString("(%1, %2)").arg(at.x()).arg(at.y())));
+        QVERIFY2(isTrace(shown(graph, at)),
+                 qPrintable(QString("(%1, %2)").arg(at.x()).arg(at.y())));
         QVERIFY2(!isTrace(shown(graph, at - QPointF(0, 8))),
                  qPrintable(QString("above (%1, %2)").arg(at.x()).arg(at.y())));
     }
@@ -315,8 +320,9 @@ void TestProblemLink::shadingStaysInsideItsTriangle()
                 if (board.pixelColor(px, y) == blue) {
                     ++shaded;
                     const QPointF at((px + 0.5) / ratio, (y + 0.5) / ratio);
-                    QVERIFY2(triangle.inside(at) > -1,
-                             qPrintable(QString("step %1: (%2, %3)").arg(x).arg(at.x()).arg(at.y())));
+                    QVERIFY2(
+                        triangle.inside(at) > -1,
+                        qPrintable(QString("step %1: (%2, %3)").arg(x).arg(at.x()).arg(at.y())));
                 }
         if (triangle.inradius() >= 6)
             QVERIFY2(shaded > 0, qPrintable(QString("step %1 unshaded").arg(x)));
@@ -346,13 +352,13 @@ void TestProblemLink::everythingFitsTheSurfaces()
             continue;
         QVERIFY(blackboard.contains(onBoard(form, cornerPlace(walk.problem(), corner))));
         const LabelControl &letter = form.Label4[int(corner)];
-        QVERIFY(blackboard.contains(QRectF(letter.left(), letter.top(), letter.size().width,
-                                           letter.size().height)));
+        QVERIFY(blackboard.contains(
+            QRectF(letter.left(), letter.top(), letter.size().width, letter.size().height)));
     }
     QVERIFY(form.Label4[3].top() > 309 || hasCorner(walk.problem().figure, Corner::D));
     for (const PrintedText &text : board.texts)
-        QVERIFY2(blackboard.contains(QRectF(*text.x, text.y, printedWidth(text.text),
-                                            printedHeight(text.text))),
+        QVERIFY2(blackboard.contains(
+                     QRectF(*text.x, text.y, printedWidth(text.text), printedHeight(text.text))),
                  qPrintable(qs(text.text)));
 
     const auto spacing = [](const std::vector<double> &lines) {
@@ -363,15 +369,16 @@ void TestProblemLink::everythingFitsTheSurfaces()
     };
     QVERIFY(spacing(graph.columns) >= 20);
     QVERIFY(spacing(graph.rows) >= 20);
-    for (const Rational step : {(Rational(int(graph.columns[1] - graph.columns[0])) /
-                                 graph.perStep),
-                                Rational(int(graph.rows[0] - graph.rows[1])) / graph.perArea}) {
+    for (const Rational step :
+         {(Rational(int(graph.columns[1] - graph.columns[0])) / graph.perStep),
+          Rational(int(graph.rows[0] - graph.rows[1])) / graph.perArea}) {
         Rational mantissa = step;
         while (mantissa >= 10)
             mantissa = mantissa / 10;
         while (mantissa < 1)
             mantissa = mantissa * 10;
-        QVERIFY2(mantissa == 1 || mantissa == 2 || mantissa == 5, qPrintable(qs(decimalString(step))));
+        QVERIFY2(mantissa == 1 || mantissa == 2 || mantissa == 5,
+                 qPrintable(qs(decimalString(step))));
     }
     QVERIFY((graph.originX + graph.perStep * walk.steps()).toDouble() <= graph.columns.back());
     QVERIFY((graph.originY - graph.perArea * walk.largestArea()).toDouble() >= graph.rows.back());
@@ -409,8 +416,9 @@ void TestProblemLink::badLinkOnTheCommandLine_data()
 {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a length of 0") << "https://example.org/tavilo.html#ab=0&bc=8"
-                                   << "ab：長さが 0 です。1 から 30 までの整数（cm）で書いてください。";
+    QTest::newRow("a length of 0")
+        << "https://example.org/tavilo.html#ab=0&bc=8"
+        << "ab：長さが 0 です。1 から 30 までの整数（cm）で書いてください。";
     QTest::newRow("markup") << "#figure=<b>square</b>"
                             << "figure：「<b>square</b>」という図形はありません。";
     QTest::newRow("an unknown key") << "colour=red"

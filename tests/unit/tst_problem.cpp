@@ -124,9 +124,8 @@ void TestProblem::textbookProblems_data()
         << Pieces{{"y = 8x", "0", "4"}, {"y = 32", "4", "8"}, {"y = −8x + 96", "8", "12"}};
     QTest::newRow("5: right trapezoid, BCDA, ABP")
         << "figure=trapezoid&ab=4&bc=7&ad=4&route=BCDA&triangle=AB" << 16
-        << Pieces{{"y = 2x", "0", "7"},
-                  {"y = −1.2x + 22.4", "7", "12"},
-                  {"y = −2x + 32", "12", "16"}};
+        << Pieces{
+               {"y = 2x", "0", "7"}, {"y = −1.2x + 22.4", "7", "12"}, {"y = −2x + 32", "12", "16"}};
 }
 
 void TestProblem::textbookProblems()
@@ -164,9 +163,8 @@ void TestProblem::todaysProblemIsTheDefault()
     }
     const Walk walk(todaysProblem());
     QCOMPARE(walk.steps(), 28);
-    QCOMPARE(piecesOf(walk), (Pieces{{"y = 6x", "0", "8"},
-                                     {"y = 48", "8", "20"},
-                                     {"y = −6x + 168", "20", "28"}}));
+    QCOMPARE(piecesOf(walk),
+             (Pieces{{"y = 6x", "0", "8"}, {"y = 48", "8", "20"}, {"y = −6x + 168", "20", "28"}}));
     QCOMPARE(qs(linkText(todaysProblem())),
              QStringLiteral("figure=rectangle&ab=8&bc=12&route=BADC&triangle=BC"));
 }
@@ -181,9 +179,9 @@ void TestProblem::aCornerInsideAStep()
     QCOMPARE(at(walk.placeAt(walk.distance(2))), QStringLiteral("(1, 0)"));
     QCOMPARE(walk.legAt(walk.distance(2), Direction::Forward), 1);
     QCOMPARE(walk.areaAt(2), Rational(6));
-    QCOMPARE(piecesOf(walk), (Pieces{{"y = 4x", "0", "1.5"},
-                                     {"y = 6", "1.5", "3.5"},
-                                     {"y = −4x + 20", "3.5", "5"}}));
+    QCOMPARE(
+        piecesOf(walk),
+        (Pieces{{"y = 4x", "0", "1.5"}, {"y = 6", "1.5", "3.5"}, {"y = −4x + 20", "3.5", "5"}}));
     QCOMPARE(walk.pieceAt(Rational(3, 2), Direction::Forward), 0);
     QCOMPARE(walk.pieceAt(Rational(3, 2), Direction::Back), 1);
 }
@@ -254,9 +252,8 @@ void TestProblem::blackboardTexts_data()
     QTest::newRow("the trapezoid on CD")
         << "figure=trapezoid&ab=4&bc=7&ad=4&route=BCDA&triangle=AB" << 9
         << "点Ｐ：Ｂから9cm（辺ＣＤ上）、三角形ＰＡＢの面積 11.6cm²";
-    QTest::newRow("half a cm a step")
-        << "ab=3&bc=4&route=ABCD&triangle=AD&speed=0.5" << 3
-        << "点Ｐ：Ａから1.5cm（辺ＡＢ上）、三角形ＰＡＤの面積 3cm²";
+    QTest::newRow("half a cm a step") << "ab=3&bc=4&route=ABCD&triangle=AD&speed=0.5" << 3
+                                      << "点Ｐ：Ａから1.5cm（辺ＡＢ上）、三角形ＰＡＤの面積 3cm²";
     QTest::newRow("right round a square, back at A")
         << "ab=4&bc=4&route=ABCDA&triangle=AM&m=CD" << 16
         << "点Ｐ：Ａから16cm（頂点Ａ）、三角形ＰＡＭの面積 0cm²";
@@ -282,9 +279,9 @@ void TestProblem::textsWrittenInManyWays_data()
         << "speed=2&triangle=AB&route=BCDA&bc=8&ab=6&figure=rectangle";
     QTest::newRow("lower case and capitals")
         << "FIGURE=Rectangle&AB=6&Bc=8&route=bcda&triangle=ab&speed=2";
-    QTest::newRow("full-width")
-        << QStringLiteral("ｆｉｇｕｒｅ＝ｒｅｃｔａｎｇｌｅ＆ａｂ＝６＆ｂｃ＝８＆ｒｏｕｔｅ＝ＢＣＤＡ"
-                          "＆ｔｒｉａｎｇｌｅ＝ＡＢ＆ｓｐｅｅｄ＝２");
+    QTest::newRow("full-width") << QStringLiteral(
+        "ｆｉｇｕｒｅ＝ｒｅｃｔａｎｇｌｅ＆ａｂ＝６＆ｂｃ＝８＆ｒｏｕｔｅ＝ＢＣＤＡ"
+        "＆ｔｒｉａｎｇｌｅ＝ＡＢ＆ｓｐｅｅｄ＝２");
     QTest::newRow("%-escaped full-width digits, as a browser's address has them")
         << "figure=rectangle&ab=%EF%BC%96&bc=%ef%bc%98&route=BCDA&triangle=AB&speed=%32";
     QTest::newRow("blanks and empty fields")
@@ -328,63 +325,101 @@ void TestProblem::badTexts_data()
 
     const QString range = "1 から 30 までの整数（cm）で書いてください。";
     QTest::newRow("unknown figure")
-        << "figure=circle" << "figure"
+        << "figure=circle"
+        << "figure"
         << "「circle」という図形はありません。rectangle（長方形）、trapezoid（台形）、"
            "triangle（直角三角形）のどれかを書いてください。";
-    QTest::newRow("unknown key") << "ab=6&color=red" << "color"
+    QTest::newRow("unknown key") << "ab=6&color=red"
+                                 << "color"
                                  << "という項目はありません。使える項目は figure、ab、bc、ad、"
                                     "route、triangle、m、speed です。";
     QTest::newRow("unknown letter in the route")
-        << "route=BXD" << "route" << "「x」は頂点の文字ではありません。A、B、C、D で書いてください。";
+        << "route=BXD"
+        << "route"
+        << "「x」は頂点の文字ではありません。A、B、C、D で書いてください。";
     QTest::newRow("unknown letter in the triangle")
-        << "triangle=BQ" << "triangle"
+        << "triangle=BQ"
+        << "triangle"
         << "「q」は点の文字ではありません。A、B、C、D、M で書いてください。";
-    QTest::newRow("length 0") << "ab=0" << "ab" << "長さが 0 です。" + range;
-    QTest::newRow("negative length") << "bc=-4" << "bc" << "長さ -4 は負の数です。" + range;
-    QTest::newRow("fraction") << "ab=2.5" << "ab" << "長さ 2.5 は整数ではありません。" + range;
-    QTest::newRow("over 30") << "bc=31" << "bc" << "長さ 31 は長すぎます。" + range;
-    QTest::newRow("huge") << "ab=99999999999999999999999" << "ab"
+    QTest::newRow("length 0") << "ab=0"
+                              << "ab"
+                              << "長さが 0 です。" + range;
+    QTest::newRow("negative length") << "bc=-4"
+                                     << "bc"
+                                     << "長さ -4 は負の数です。" + range;
+    QTest::newRow("fraction") << "ab=2.5"
+                              << "ab"
+                              << "長さ 2.5 は整数ではありません。" + range;
+    QTest::newRow("over 30") << "bc=31"
+                             << "bc"
+                             << "長さ 31 は長すぎます。" + range;
+    QTest::newRow("huge") << "ab=99999999999999999999999"
+                          << "ab"
                           << "長さ 9999999999999999… は長すぎます。" + range;
-    QTest::newRow("not a number") << "ab=six" << "ab" << "「six」は長さとして読めません。" + range;
-    QTest::newRow("no length") << "ab=" << "ab" << "長さが書かれていません。" + range;
+    QTest::newRow("not a number") << "ab=six"
+                                  << "ab"
+                                  << "「six」は長さとして読めません。" + range;
+    QTest::newRow("no length") << "ab="
+                               << "ab"
+                               << "長さが書かれていません。" + range;
     QTest::newRow("not neighbours")
-        << "route=BAC" << "route"
+        << "route=BAC"
+        << "route"
         << "ＡとＣはとなり合う頂点ではありません（辺ＡＣはありません）。";
-    QTest::newRow("a side walked twice") << "route=BADAB" << "route" << "辺ＡＤを２度通ります。";
+    QTest::newRow("a side walked twice") << "route=BADAB"
+                                         << "route"
+                                         << "辺ＡＤを２度通ります。";
     QTest::newRow("not a whole number of steps")
-        << "ab=3&bc=4&route=BA&triangle=BC&speed=2" << "route"
+        << "ab=3&bc=4&route=BA&triangle=BC&speed=2"
+        << "route"
         << "道のり 3cm を毎秒 2cm で進むと 1.5 秒かかり、整数の秒数になりません。";
     QTest::newRow("a side not a whole number of cm")
-        << "figure=trapezoid&ab=2&bc=4&ad=3&route=BCD&triangle=AB" << "route"
+        << "figure=trapezoid&ab=2&bc=4&ad=3&route=BCD&triangle=AB"
+        << "route"
         << "辺ＣＤの長さ（√5cm）が整数でないので、点Ｐが整数の秒数で進めません。";
     QTest::newRow("the same fixed point twice")
-        << "triangle=CC" << "triangle" << "同じ点Ｃが２つあります。ちがう２つの点を書いてください。";
-    QTest::newRow("M twice") << "triangle=MM&m=AB" << "triangle" << "Ｍは１つだけ使えます。";
+        << "triangle=CC"
+        << "triangle"
+        << "同じ点Ｃが２つあります。ちがう２つの点を書いてください。";
+    QTest::newRow("M twice") << "triangle=MM&m=AB"
+                             << "triangle"
+                             << "Ｍは１つだけ使えます。";
     QTest::newRow("M without its side")
-        << "triangle=AM" << "m"
+        << "triangle=AM"
+        << "m"
         << "三角形にＭがあるので、Ｍを真ん中の点とする辺を m=CD のように書いてください。";
-    QTest::newRow("M's side not a side")
-        << "triangle=AM&m=AC" << "m" << "ＡＣは長方形の辺ではありません。";
+    QTest::newRow("M's side not a side") << "triangle=AM&m=AC"
+                                         << "m"
+                                         << "ＡＣは長方形の辺ではありません。";
     QTest::newRow("area 0 all along the route")
-        << "route=BA&triangle=AB" << "triangle"
+        << "route=BA&triangle=AB"
+        << "triangle"
         << "点Ｐがどこにいても、三角形ＰＡＢの面積が 0 です（点Ｐが２つの点を通る直線の上だけを"
            "動きます）。";
-    QTest::newRow("ad for a rectangle")
-        << "ab=6&bc=8&ad=8" << "ad" << "長方形では使いません（ＡＤはＢＣと同じ長さです）。";
-    QTest::newRow("ad for a right triangle")
-        << "figure=triangle&ad=3&route=BCA" << "ad" << "直角三角形には辺ＡＤがありません。";
+    QTest::newRow("ad for a rectangle") << "ab=6&bc=8&ad=8"
+                                        << "ad"
+                                        << "長方形では使いません（ＡＤはＢＣと同じ長さです）。";
+    QTest::newRow("ad for a right triangle") << "figure=triangle&ad=3&route=BCA"
+                                             << "ad"
+                                             << "直角三角形には辺ＡＤがありません。";
     QTest::newRow("a trapezoid with AD = BC")
-        << "figure=trapezoid&ab=4&bc=6&ad=6&route=BCDA" << "ad"
+        << "figure=trapezoid&ab=4&bc=6&ad=6&route=BCDA"
+        << "ad"
         << "台形ではＡＤとＢＣを違う長さにしてください（どちらも 6cm です）。";
     QTest::newRow("today's route on a right triangle")
-        << "figure=triangle" << "route"
+        << "figure=triangle"
+        << "route"
         << "直角三角形には頂点Ｄがありません。（route が書かれていないので、はじめの問題の BADC "
            "として読みました。）";
     QTest::newRow("a speed not in the list")
-        << "speed=1.5" << "speed"
+        << "speed=1.5"
+        << "speed"
         << "速さ 1.5 は使えません。0.5、1、2、3、4、5 のどれかを書いてください（毎秒の cm）。";
-    QTest::newRow("a key twice") << "ab=6&ab=7" << "ab" << "が２度書かれています。";
-    QTest::newRow("no =") << "ab6" << "ab6"
+    QTest::newRow("a key twice") << "ab=6&ab=7"
+                                 << "ab"
+                                 << "が２度書かれています。";
+    QTest::newRow("no =") << "ab6"
+                          << "ab6"
                           << "「=」がありません。ab=6 のように、項目と値を = でつないで書いてくだ"
                              "さい。";
 }
@@ -420,17 +455,25 @@ void TestProblem::hostileTexts_data()
         << "リンクが長すぎます（1000000文字）。問題のリンクは長くても数百文字です。";
     const QString badEscape = "% のあとの書き方が正しくありません。%E3%81%82 のように、% と２けた"
                               "の16進数で UTF-8 を書きます。";
-    QTest::newRow("% not hex") << "ab=%G6" << "ab" << badEscape;
-    QTest::newRow("% cut short") << "ab=%E3%81" << "ab" << badEscape;
-    QTest::newRow("% at the end") << "ab=6%" << "ab" << badEscape;
-    QTest::newRow("% of a surrogate") << "ab=%ED%A0%80" << "ab" << badEscape;
-    QTest::newRow("% overlong") << "ab=%C0%B6" << "ab" << badEscape;
-    QTest::newRow("%-escaped &") << "ab=6%26bc=8" << "ab"
+    QTest::newRow("% not hex") << "ab=%G6"
+                               << "ab" << badEscape;
+    QTest::newRow("% cut short") << "ab=%E3%81"
+                                 << "ab" << badEscape;
+    QTest::newRow("% at the end") << "ab=6%"
+                                  << "ab" << badEscape;
+    QTest::newRow("% of a surrogate") << "ab=%ED%A0%80"
+                                      << "ab" << badEscape;
+    QTest::newRow("% overlong") << "ab=%C0%B6"
+                                << "ab" << badEscape;
+    QTest::newRow("%-escaped &") << "ab=6%26bc=8"
+                                 << "ab"
                                  << "「6&bc=8」は長さとして読めません。1 から 30 までの整数（cm）"
                                     "で書いてください。";
-    QTest::newRow("script") << "figure=<script>alert(1)</script>" << "figure"
-                            << "「<script>alert(1)…」という図形はありません。rectangle（長方形）、"
-                               "trapezoid（台形）、triangle（直角三角形）のどれかを書いてください。";
+    QTest::newRow("script")
+        << "figure=<script>alert(1)</script>"
+        << "figure"
+        << "「<script>alert(1)…」という図形はありません。rectangle（長方形）、"
+           "trapezoid（台形）、triangle（直角三角形）のどれかを書いてください。";
     QTest::newRow("control characters")
         << QStringLiteral("ab=\u0007\n\u001b[2J") << "ab"
         << "「\uFFFD\uFFFD\uFFFD[2j」は長さとして読めません。1 から 30 までの整数（cm）で書いてくだ"
@@ -442,7 +485,8 @@ void TestProblem::hostileTexts_data()
         << QStringLiteral(u"a\u202Eb=1") << QStringLiteral(u"a\uFFFDb")
         << "という項目はありません。使える項目は figure、ab、bc、ad、route、triangle、m、speed "
            "です。";
-    QTest::newRow("a NUL") << QStringLiteral("ab=6") + QChar(0) + "&bc=8" << "ab"
+    QTest::newRow("a NUL") << QStringLiteral("ab=6") + QChar(0) + "&bc=8"
+                           << "ab"
                            << "「6\uFFFD」は長さとして読めません。1 から 30 までの整数（cm）で書い"
                               "てください。";
 }
