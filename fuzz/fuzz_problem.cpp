@@ -131,7 +131,7 @@ void checkUsed(const std::u16string &text, const ProblemReading &reading)
     const std::optional<ProblemError> problemError = checkProblem(problem);
     expect(!problemError, "a problem read must check out", text,
            problemError ? problemError->reason : u"");
-    const Walk walk(problem);
+    const RouteWalk walk(problem);
     expect(walk.steps() >= 1 && walk.steps() <= 240, "1 to 240 steps", text, link);
     // The window has a path line for each of at most 4 legs and a trace line for each of at most
     // 6 pieces.

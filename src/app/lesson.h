@@ -6,7 +6,7 @@
 
 struct Lesson
 {
-    Walk walk;
+    RouteWalk walk;
     Look look;
 };
 
@@ -16,6 +16,6 @@ struct Lesson
 Lesson lessonFor(const Problem &problem);
 
 // figure/boardfit.cpp: the blackboard of a problem without a look of its own.
-BoardLook fitBoard(const Walk &walk);
+BoardLook fitBoard(const RouteWalk &walk);
 // graph/graphfit.cpp: the graph paper of a problem without a look of its own.
-GraphLook fitGraph(const Walk &walk);
+GraphLook fitGraph(const RouteWalk &walk);

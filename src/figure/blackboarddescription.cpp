@@ -5,7 +5,7 @@
 
 std::u16string blackboardDescription(int distance)
 {
-    return boardText(Walk(todaysProblem()), distance);
+    return boardText(RouteWalk(todaysProblem()), distance);
 }
 
 void Form1::DescribeBlackboard()

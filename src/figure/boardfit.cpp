@@ -69,7 +69,7 @@ std::u16string fullWidthDigits(int number)
 class Board
 {
 public:
-    explicit Board(const Walk &walk) : m_walk(walk), m_problem(walk.problem())
+    explicit Board(const RouteWalk &walk) : m_walk(walk), m_problem(walk.problem())
     {
         const int width = std::max(m_problem.bc, m_problem.ad);
         const int height = m_problem.ab;
@@ -126,7 +126,7 @@ private:
     void addM(BoardLook &board) const;
     TagLeg tagLeg(const Leg &leg, Size tag) const;
 
-    const Walk &m_walk;
+    const RouteWalk &m_walk;
     const Problem &m_problem;
     int m_scale = 1;
     int m_originX = 0;
@@ -224,7 +224,7 @@ BoardLook Board::look() const
 }
 } // namespace
 
-BoardLook fitBoard(const Walk &walk)
+BoardLook fitBoard(const RouteWalk &walk)
 {
     return Board(walk).look();
 }

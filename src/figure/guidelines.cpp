@@ -16,7 +16,7 @@ void Form1::PlaceLine(LineControl &line, PointF from, PointF to)
 // already (reset, box cleared, or the step back parked it).
 void Form1::DrawPathLines()
 {
-    const Walk &walk = lesson.walk;
+    const RouteWalk &walk = lesson.walk;
     const Rational now = walk.distance(Distance.value());
     const int current = walk.legAt(now, Direction::Forward);
     for (int i = 0; i <= current; ++i) {
@@ -35,7 +35,7 @@ void Form1::DrawPathLines()
 // triangle is flat both lines are parked.
 void Form1::DrawHeightLine()
 {
-    const Walk &walk = lesson.walk;
+    const RouteWalk &walk = lesson.walk;
     const Rational now = walk.distance(Distance.value());
     const Place place = walk.placeAt(now);
     if (walk.area(place).sign() == 0) {

@@ -32,7 +32,7 @@ void Form1::modoru_Click()
 // P's leg then ends at P. Today exactly one line moves a step.
 void Form1::PlacePathLineBack()
 {
-    const Walk &walk = lesson.walk;
+    const RouteWalk &walk = lesson.walk;
     const Rational now = walk.distance(Distance.value());
     const Rational before = walk.distance((Distance + 1).value());
     const std::vector<Leg> &legs = walk.legs();

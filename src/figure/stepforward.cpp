@@ -87,7 +87,7 @@ void Form1::ShowDistance()
 // put beside A and D as P arrives there.
 void Form1::MoveMarker(Direction direction)
 {
-    const Walk &walk = lesson.walk;
+    const RouteWalk &walk = lesson.walk;
     const Int16 before = direction == Direction::Forward ? Distance - 1 : Distance + 1;
     const Rational from = walk.distance(before.value());
     const Rational to = walk.distance(Distance.value());
@@ -121,7 +121,7 @@ void Form1::MoveMarker(Direction direction)
 // that is near a side, the triangle is too thin to shade.
 void Form1::DrawTriangle()
 {
-    const Walk &walk = lesson.walk;
+    const RouteWalk &walk = lesson.walk;
     const Place place = PlaceAfter(Distance);
     const PointF apex = BoardPoint(place);
     const PointF first = BoardPoint(walk.fixed(0));

@@ -35,7 +35,7 @@ std::u16string range(Rational from, Rational to)
 }
 } // namespace
 
-std::u16string graphDescription(const std::vector<LineF> &trace, const Walk &walk,
+std::u16string graphDescription(const std::vector<LineF> &trace, const RouteWalk &walk,
                                 const GraphLook &graph, double areaHeight)
 {
     std::vector<Shown> shown;

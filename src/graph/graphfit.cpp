@@ -51,7 +51,7 @@ std::pair<Rational, int> gridStep(Rational largest, int most)
 }
 } // namespace
 
-GraphLook fitGraph(const Walk &walk)
+GraphLook fitGraph(const RouteWalk &walk)
 {
     GraphLook graph;
     const auto [xStep, xCells] = gridStep(walk.steps(), roomAcross / closest);

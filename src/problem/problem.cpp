@@ -112,7 +112,7 @@ Foot perpendicularFoot(const Place &p, const Place &a, const Place &b)
     return {{a.x + ab.x * along, a.y + ab.y * along}, along};
 }
 
-Walk::Walk(const Problem &problem) : m_problem(problem)
+RouteWalk::RouteWalk(const Problem &problem) : m_problem(problem)
 {
     for (int i = 0; i < 2; ++i)
         m_fixed[i] = fixedPlace(problem, problem.fixed[i]);
@@ -162,7 +162,7 @@ Walk::Walk(const Problem &problem) : m_problem(problem)
     }
 }
 
-Place Walk::placeAt(Rational distance) const
+Place RouteWalk::placeAt(Rational distance) const
 {
     if (m_legs.empty())
         return {};
@@ -172,7 +172,7 @@ Place Walk::placeAt(Rational distance) const
             leg.start.y + (leg.end.y - leg.start.y) * along};
 }
 
-int Walk::legAt(Rational distance, Direction direction) const
+int RouteWalk::legAt(Rational distance, Direction direction) const
 {
     const int last = int(m_legs.size()) - 1;
     for (int i = 0; i <= last; ++i) {
@@ -184,7 +184,7 @@ int Walk::legAt(Rational distance, Direction direction) const
     return std::max(last, 0);
 }
 
-std::optional<Corner> Walk::cornerAt(Rational distance) const
+std::optional<Corner> RouteWalk::cornerAt(Rational distance) const
 {
     for (const Leg &leg : m_legs) {
         if (distance == leg.startDistance)
@@ -195,17 +195,17 @@ std::optional<Corner> Walk::cornerAt(Rational distance) const
     return std::nullopt;
 }
 
-Rational Walk::doubledSignedArea(const Place &p) const
+Rational RouteWalk::doubledSignedArea(const Place &p) const
 {
     return cross(minus(m_fixed[0], p), minus(m_fixed[1], p));
 }
 
-Rational Walk::area(const Place &p) const
+Rational RouteWalk::area(const Place &p) const
 {
     return abs(doubledSignedArea(p)) * Rational(1, 2);
 }
 
-Rational Walk::largestArea() const
+Rational RouteWalk::largestArea() const
 {
     Rational largest = 0;
     for (const Piece &piece : m_pieces)
@@ -213,7 +213,7 @@ Rational Walk::largestArea() const
     return largest;
 }
 
-int Walk::pieceAt(Rational steps, Direction direction) const
+int RouteWalk::pieceAt(Rational steps, Direction direction) const
 {
     const int last = int(m_pieces.size()) - 1;
     for (int i = 0; i <= last; ++i) {
@@ -274,7 +274,7 @@ std::u16string formulaText(const Piece &piece)
     return text;
 }
 
-std::u16string boardText(const Walk &walk, int steps)
+std::u16string boardText(const RouteWalk &walk, int steps)
 {
     const Problem &problem = walk.problem();
     const Rational distance = walk.distance(steps);

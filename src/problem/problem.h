@@ -109,10 +109,10 @@ struct Piece
 };
 
 // P's walk along a valid problem's route, and the area and graph it gives.
-class Walk
+class RouteWalk
 {
 public:
-    explicit Walk(const Problem &problem);
+    explicit RouteWalk(const Problem &problem);
 
     const Problem &problem() const { return m_problem; }
     const std::vector<Leg> &legs() const { return m_legs; }
@@ -172,7 +172,7 @@ std::u16string fixedLetter(const FixedPoint &point);
 std::u16string formulaText(const Piece &piece);
 // What a screen reader hears about the blackboard after x steps, for instance
 // "点Ｐ：Ｂから6cm（辺ＢＣ上）、三角形ＰＡＢの面積 18cm²".
-std::u16string boardText(const Walk &walk, int steps);
+std::u16string boardText(const RouteWalk &walk, int steps);
 // The problem as a link's text after "#": figure, ab, bc, ad (a trapezoid's), route, triangle, m
 // (when M is used) and speed (when it is not 1), in that order.
 std::u16string linkText(const Problem &problem);

@@ -427,7 +427,7 @@ std::optional<ProblemError> checkTriangle(const Problem &problem)
 
 std::optional<ProblemError> checkArea(const Problem &problem)
 {
-    const Walk walk(problem);
+    const RouteWalk walk(problem);
     if (walk.largestArea().sign() == 0)
         return error(
             TriangleKey,

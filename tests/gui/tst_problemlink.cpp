@@ -306,7 +306,7 @@ void TestProblemLink::shadingStaysInsideItsTriangle()
     const ProblemReading reading = readProblem(u16(link));
     QVERIFY2(!reading.error, qPrintable(qs(reading.message())));
     Form1 form(reading.problem);
-    const Walk &walk = form.lesson.walk;
+    const RouteWalk &walk = form.lesson.walk;
     for (int x = 0; x <= walk.steps(); ++x) {
         if (x > 0)
             form.susumu.click();
@@ -342,7 +342,7 @@ void TestProblemLink::everythingFitsTheSurfaces()
 {
     QFETCH(QString, link);
     const Form1 form(readProblem(u16(link)).problem);
-    const Walk &walk = form.lesson.walk;
+    const RouteWalk &walk = form.lesson.walk;
     const BoardLook &board = form.lesson.look.board;
     const GraphLook &graph = form.lesson.look.graph;
     const QRectF blackboard(QPointF(0, 0), QSizeF(429, 309));

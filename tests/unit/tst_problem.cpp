@@ -19,7 +19,7 @@ Problem problemOf(const std::u16string &text)
 }
 
 // Each piece as its formula and the two ends of its range.
-Pieces piecesOf(const Walk &walk)
+Pieces piecesOf(const RouteWalk &walk)
 {
     Pieces pieces;
     for (const Piece &piece : walk.pieces())
@@ -137,7 +137,7 @@ void TestProblem::textbookProblems()
     const ProblemReading reading = readProblem(u16(link));
     QVERIFY2(!reading.error, qPrintable(qs(reading.message())));
     QVERIFY(!reading.problem.look);
-    const Walk walk(reading.problem);
+    const RouteWalk walk(reading.problem);
     QCOMPARE(walk.steps(), steps);
     QCOMPARE(piecesOf(walk), pieces);
     // Each piece gives the area at every step it holds, and the pieces join end to end.
@@ -161,7 +161,7 @@ void TestProblem::todaysProblemIsTheDefault()
         QVERIFY2(isToday(reading), qPrintable(qs(text)));
         QCOMPARE(qs(reading.message()), QString());
     }
-    const Walk walk(todaysProblem());
+    const RouteWalk walk(todaysProblem());
     QCOMPARE(walk.steps(), 28);
     QCOMPARE(piecesOf(walk),
              (Pieces{{"y = 6x", "0", "8"}, {"y = 48", "8", "20"}, {"y = −6x + 168", "20", "28"}}));
@@ -173,7 +173,7 @@ void TestProblem::todaysProblemIsTheDefault()
 // and a half: the graph's corners fall inside steps.
 void TestProblem::aCornerInsideAStep()
 {
-    const Walk walk(problemOf(u"ab=3&bc=4&route=ABCD&triangle=AD&speed=2"));
+    const RouteWalk walk(problemOf(u"ab=3&bc=4&route=ABCD&triangle=AD&speed=2"));
     QCOMPARE(walk.steps(), 5);
     QCOMPARE(at(walk.placeAt(walk.distance(1))), QStringLiteral("(0, 1)"));
     QCOMPARE(at(walk.placeAt(walk.distance(2))), QStringLiteral("(1, 0)"));
@@ -190,7 +190,7 @@ void TestProblem::aCornerInsideAStep()
 // graph turns.
 void TestProblem::aPieceEndsWhereTheLineOfTheFixedPointsIsCrossed()
 {
-    const Walk walk(problemOf(u"ab=4&bc=6&route=BCDA&triangle=AM&m=CD"));
+    const RouteWalk walk(problemOf(u"ab=4&bc=6&route=BCDA&triangle=AM&m=CD"));
     QCOMPARE(piecesOf(walk), (Pieces{{"y = −x + 12", "0", "6"},
                                      {"y = −3x + 24", "6", "8"},
                                      {"y = 3x − 24", "8", "10"},
@@ -201,7 +201,7 @@ void TestProblem::aPieceEndsWhereTheLineOfTheFixedPointsIsCrossed()
 
     // Triangle BMP with M the middle of AD: at 2 cm a step P crosses the line BM at M, three and
     // a half steps in.
-    const Walk across(problemOf(u"ab=4&bc=6&route=CDA&triangle=BM&m=AD&speed=2"));
+    const RouteWalk across(problemOf(u"ab=4&bc=6&route=CDA&triangle=BM&m=AD&speed=2"));
     QCOMPARE(piecesOf(across), (Pieces{{"y = −3x + 12", "0", "2"},
                                        {"y = −4x + 14", "2", "3.5"},
                                        {"y = 4x − 14", "3.5", "5"}}));
@@ -212,7 +212,7 @@ void TestProblem::aPieceEndsWhereTheLineOfTheFixedPointsIsCrossed()
 void TestProblem::theMidpointM()
 {
     // Formulas are exact where their numbers end within four decimals.
-    const Walk small(problemOf(u"ab=1&bc=1&route=ABCDA&triangle=AM&m=CD&speed=0.5"));
+    const RouteWalk small(problemOf(u"ab=1&bc=1&route=ABCDA&triangle=AM&m=CD&speed=0.5"));
     QCOMPARE(piecesOf(small), (Pieces{{"y = 0.25x", "0", "2"},
                                       {"y = −0.125x + 0.75", "2", "4"},
                                       {"y = −0.25x + 1.25", "4", "5"},
@@ -221,12 +221,12 @@ void TestProblem::theMidpointM()
 
     const Problem problem = problemOf(u"figure=triangle&ab=6&bc=8&route=BCA&triangle=AM&m=BC");
     QCOMPARE(at(fixedPlace(problem, problem.fixed[1])), QStringLiteral("(4, 0)"));
-    const Walk walk(problem);
+    const RouteWalk walk(problem);
     QCOMPARE(walk.steps(), 18);
     QCOMPARE(qs(boardText(walk, 4)),
              QStringLiteral("点Ｐ：Ｂから4cm（辺ＢＣ上）、三角形ＰＡＭの面積 0cm²"));
     QVERIFY(walk.baseOnSide() == false);
-    QVERIFY(Walk(problemOf(u"route=BADC&triangle=BM&m=BC")).baseOnSide());
+    QVERIFY(RouteWalk(problemOf(u"route=BADC&triangle=BM&m=BC")).baseOnSide());
 }
 
 void TestProblem::theHeightsFoot()
@@ -264,7 +264,7 @@ void TestProblem::blackboardTexts()
     QFETCH(QString, link);
     QFETCH(int, steps);
     QFETCH(QString, text);
-    QCOMPARE(qs(boardText(Walk(problemOf(u16(link))), steps)), text);
+    QCOMPARE(qs(boardText(RouteWalk(problemOf(u16(link))), steps)), text);
 }
 
 void TestProblem::textsWrittenInManyWays_data()
@@ -526,7 +526,7 @@ void TestProblem::theLargestProblems()
     QVERIFY2(took < times * std::chrono::milliseconds(1),
              qPrintable(QString::number(
                  std::chrono::duration_cast<std::chrono::microseconds>(took).count() / times)));
-    const Walk walk(readProblem(link).problem);
+    const RouteWalk walk(readProblem(link).problem);
     QCOMPARE(walk.steps(), 240);
     QCOMPARE(walk.largestArea(), Rational(450));
 }
