@@ -32,7 +32,7 @@ void BenchProblem::read()
     QBENCHMARK
     {
         const ProblemReading reading = readProblem(text);
-        steps += std::size_t(Walk(reading.problem).steps());
+        steps += std::size_t(RouteWalk(reading.problem).steps());
     }
     QVERIFY(steps > 0);
 }

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 // The arguments after the program's name, split as Windows splits them for every program, so
 // that a link in quotes is one argument; several are joined with blanks.
