@@ -125,3 +125,5 @@ void PictureBox::describe(const std::u16string &description)
 {
     native().window.native().liveRegion->describeChange(native().hwnd, description);
 }
+
+void PictureBox::redrawAtScale() {}

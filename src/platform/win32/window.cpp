@@ -40,9 +40,9 @@ void Window::applyCaption()
     SetWindowTextW(m_native->hwnd, wide(m_caption));
 }
 
-void Window::setClientSize(Size size)
+void Window::applyClientSize()
 {
-    RECT frame{0, 0, devicePixels(size.width), devicePixels(size.height)};
+    RECT frame{0, 0, devicePixels(m_layoutSize.width), devicePixels(m_layoutSize.height)};
     AdjustWindowRectEx(&frame, frameStyle, FALSE, frameExtendedStyle);
     SetWindowPos(m_native->hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -83,3 +83,5 @@ void Window::announce(const std::u16string &text)
 {
     m_native->liveRegion->announce(text);
 }
+
+void Window::applyFit() {}
