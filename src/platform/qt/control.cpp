@@ -23,8 +23,10 @@ void Control::applyGeometry()
 {
     QWidget &widget = *m_native->widget;
     auto *const look = dynamic_cast<LayoutLook *>(&widget);
-    if (look != nullptr)
+    if (look != nullptr) {
+        look->layoutPosition = QPoint(m_geometry.left, m_geometry.top);
         look->layoutSize = QSize(m_geometry.width, m_geometry.height);
+    }
     widget.setGeometry(toQRect(m_window.fit().place(m_geometry)));
     if (look != nullptr)
         look->layoutChanged();

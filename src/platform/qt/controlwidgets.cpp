@@ -124,15 +124,31 @@ void CheckBoxWidget::paintEvent(QPaintEvent *event)
     });
 }
 
+QRect CheckBoxWidget::clickRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    if (atOwnSize(*this))
+        return style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, this);
+    option = layoutOption();
+    const QRect inLayout = style()
+                               ->subElementRect(QStyle::SE_CheckBoxClickRect, &option, this)
+                               .translated(layoutPosition);
+    // Its edges are rounded where the layout has them, as the widget's own are.
+    const LayoutFit &fit = layoutFit(*this);
+    const QPoint corner(fit.units(layoutPosition.x()), fit.units(layoutPosition.y()));
+    const int left = fit.units(inLayout.left());
+    const int top = fit.units(inLayout.top());
+    return QRect(left - corner.x(), top - corner.y(),
+                 fit.units(inLayout.left() + inLayout.width()) - left,
+                 fit.units(inLayout.top() + inLayout.height()) - top);
+}
+
 bool CheckBoxWidget::hitButton(const QPoint &position) const
 {
     if (atOwnSize(*this))
         return QCheckBox::hitButton(position);
-    const QStyleOptionButton option = layoutOption();
-    const QPointF inLayout = QPointF(position) / layoutFit(*this).factor;
-    return style()
-        ->subElementRect(QStyle::SE_CheckBoxClickRect, &option, this)
-        .contains(inLayout.toPoint());
+    return clickRect().contains(position);
 }
 
 LineEditWidget::LineEditWidget(QWidget *parent) : QLineEdit(parent)

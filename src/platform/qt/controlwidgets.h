@@ -23,7 +23,8 @@ public:
     // Called once the widget has its place and font at a new fit.
     virtual void layoutChanged() {}
 
-    // The widget's size and font in the layout, in logical pixels.
+    // The widget's place, size and font in the layout, in logical pixels.
+    QPoint layoutPosition;
     QSize layoutSize;
     QFont layoutFont;
 };
@@ -54,9 +55,12 @@ class CheckBoxWidget : public QCheckBox, public LayoutLook
 public:
     using QCheckBox::QCheckBox;
 
+    // The square and caption that take a click, in the widget's pixels: the style's at the
+    // widget's own size, or the layout's scaled to the fit.
+    QRect clickRect() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
-    // The square and caption as the layout places them take the click.
     bool hitButton(const QPoint &position) const override;
 
 private:

@@ -103,6 +103,7 @@ void paintEditableComboFrame(QPainter &painter, const QStyleOptionComboBox &comb
 DropDownCombo::DropDownCombo(QWidget *parent) : QComboBox(parent), m_edit(new LineEditWidget(this))
 {
     setLineEdit(m_edit);
+    m_edit->installEventFilter(this);
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
 }
@@ -120,11 +121,16 @@ QRect DropDownCombo::editFieldPlace() const
 {
     const QStyleOptionComboBox option = layoutOption();
     const QRect field =
-        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+        style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this)
+            .translated(layoutPosition);
+    // Its edges are rounded where the layout has them, as the combo box's own are.
     const LayoutFit &fit = layoutFit(*this);
+    const QPoint corner(fit.units(layoutPosition.x()), fit.units(layoutPosition.y()));
     const int left = fit.units(field.left());
     const int top = fit.units(field.top());
-    return QRect(left, top, fit.units(field.left() + field.width()) - left,
+    return QRect(left - corner.x(), top - corner.y(),
+                 fit.units(field.left() + field.width()) - left,
                  fit.units(field.top() + field.height()) - top);
 }
 
