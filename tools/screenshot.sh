@@ -8,13 +8,15 @@
 
 x_session_pids=()
 
-# Starts Xvfb on a display that no other server uses and exports DISPLAY. -noreset: a server that
-# resets when its last client leaves refuses connections meanwhile, and the program may connect
-# just as a short-lived client (xdotool, import) leaves.
+# Starts Xvfb on a display that no other server uses and exports DISPLAY; the screen is 1024 x 600
+# unless a size is given (WIDTHxHEIGHT). -noreset: a server that resets when its last client
+# leaves refuses connections meanwhile, and the program may connect just as a short-lived client
+# (xdotool, import) leaves.
 start_display() {
     local numberFile
     numberFile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp -noreset 3>"$numberFile" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x600}x24" -nolisten tcp -noreset 3>"$numberFile" \
+        2>/dev/null &
     x_session_pids+=($!)
     for _ in $(seq 100); do
         [ -s "$numberFile" ] && break

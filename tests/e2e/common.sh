@@ -55,6 +55,29 @@ fail() {
     exit 1
 }
 
+# Starts Openbox, a real window manager with its frames, and waits until it manages the screen.
+start_window_manager() {
+    openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >/dev/null 2>&1 &
+    x_session_pids+=($!)
+    for _ in $(seq 300); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "the window manager did not start"
+}
+
+# Waits until the window manager has framed the window: the frame's extents (left, right, top,
+# bottom) are set.
+wait_for_frame() {
+    for _ in $(seq 300); do
+        frame_extents=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null |
+            sed -n 's/.* = //p' | tr -d ' ')
+        [ -n "$frame_extents" ] && return 0
+        sleep 0.1
+    done
+    fail "the window manager did not frame the window"
+}
+
 # Where the window's client area lies on the screen.
 read_client_origin() {
     local info

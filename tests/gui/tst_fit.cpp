@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -96,6 +97,7 @@ private slots:
     void speedListOpensFromItsArrow();
     void editFieldKeepsItsPlace();
     void f11SwitchesFullScreen();
+    void followsAScreenOfAnotherRatio();
 };
 
 // At twice the size every control is twice as large, twice as far from the corner, with a font
@@ -325,6 +327,36 @@ void TestFit::f11SwitchesFullScreen()
     QTest::keyClick(&widget(form.Text1), Qt::Key_F11);
     QVERIFY(!(widget(form).windowState() & Qt::WindowFullScreen));
     QCOMPARE(qs(form.Text1.text()), QStringLiteral("0"));
+}
+
+// Moved from a laptop's screen to a projector's, whose device pixel ratio is twice as large, the
+// surfaces are drawn again at the projector's device pixels. Runs on the offscreen platform's
+// two screens (support/twoscreens.json), and is skipped on one.
+void TestFit::followsAScreenOfAnotherRatio()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2)
+        QSKIP("one screen");
+    Form1 form;
+    showAndWait(form);
+    thirteenSteps(form);
+    QWidget &window = widget(form);
+    QCOMPARE(window.screen(), screens[0]);
+    const qreal before = window.devicePixelRatioF();
+    window.move(screens[1]->geometry().topLeft() + QPoint(20, 20));
+    QTRY_COMPARE(window.screen(), screens[1]);
+    QTRY_COMPARE(window.devicePixelRatioF(), 2 * before);
+    const qreal ratio = std::max(1.0, window.devicePixelRatioF() * form.fit().factor);
+    QTRY_COMPARE(surfaceImage(form.kokuban).size(), QSize(429, 309) * ratio);
+    QCOMPARE(surfaceImage(form.gamen).size(), QSize(381, 261) * ratio);
+    QCOMPARE(drawnAt(form.kokuban, 160, 152), blue);
+    // A surface drawn anew at this ratio is the same picture.
+    Form1 there;
+    widget(there).move(screens[1]->geometry().topLeft() + QPoint(20, 20));
+    showAndWait(there);
+    widget(there).resize(window.size());
+    thirteenSteps(there);
+    QCOMPARE(surfaceImage(there.kokuban), surfaceImage(form.kokuban));
 }
 
 QTEST_MAIN(TestFit)
