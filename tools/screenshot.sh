@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
 # Opens the program in a virtual X display and saves a screenshot.
 # Usage: tools/screenshot.sh [--window] BINARY OUTPUT.png [xdotool commands to run before the shot...]
-# The shot is of the whole 1024 x 600 screen, or with --window of the program's window alone.
+# The shot is of the whole screen, 1024 x 600 or SCREENSHOT_SCREEN (WIDTHxHEIGHT), or with
+# --window of the program's window alone.
 # The window's client area is moved to the top-left corner of the screen, so the xdotool
 # commands can use window coordinates. Sourced, the script only defines its functions, which
 # the end-to-end tests use to run the program in a display of their own.
 
 x_session_pids=()
 
-# Starts Xvfb on a display that no other server uses and exports DISPLAY. -noreset: a server that
-# resets when its last client leaves refuses connections meanwhile, and the program may connect
-# just as a short-lived client (xdotool, import) leaves.
+# Starts Xvfb on a display that no other server uses and exports DISPLAY; the screen is 1024 x 600
+# unless a size is given (WIDTHxHEIGHT). -noreset: a server that resets when its last client
+# leaves refuses connections meanwhile, and the program may connect just as a short-lived client
+# (xdotool, import) leaves.
 start_display() {
-    local numberFile
+    local numberFile size=${1:-1024x600}
     numberFile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp -noreset 3>"$numberFile" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$numberFile" \
+        2>/dev/null &
     x_session_pids+=($!)
     for _ in $(seq 100); do
         [ -s "$numberFile" ] && break
@@ -84,7 +87,7 @@ screenshot_main() {
     local binary=$1 output=$2
     shift 2
     trap stop_x_session EXIT
-    start_display
+    start_display "${SCREENSHOT_SCREEN:-}"
     start_program "$binary"
     move_window_to_corner
     sleep 0.5

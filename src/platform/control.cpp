@@ -31,3 +31,9 @@ void Control::setAccessibleName(const std::u16string &name)
     m_accessibleName = name;
     applyAccessibleName();
 }
+
+void Control::showAtFit()
+{
+    applyGeometry();
+    applyFont();
+}

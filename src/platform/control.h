@@ -41,10 +41,16 @@ public:
 
     Native &native() const { return *m_native; }
 
+    // For the backend, as the window's fit to its client area changes: shows the control in its
+    // place and font at the new fit.
+    virtual void showAtFit();
+
 protected:
     // Backend: links the native peer, made by the derived control's constructor, to the control
     // wherever the window system's events need to find it.
     Control(Window &window, std::unique_ptr<Native> native);
+
+    const Window &window() const { return m_window; }
 
 private:
     // Backend: each shows the state just stored on the native peer.

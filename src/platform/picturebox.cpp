@@ -63,6 +63,12 @@ void PictureBox::paintControls(SurfacePainter &painter) const
         (*control)->paint(painter);
 }
 
+void PictureBox::showAtFit()
+{
+    Control::showAtFit();
+    redrawAtScale();
+}
+
 void PictureBox::setAccessibleDescription(const std::u16string &description)
 {
     if (description == m_description)

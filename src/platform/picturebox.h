@@ -70,6 +70,9 @@ public:
     // follows the drawing itself needs to hear only of the controls.
     void updateControlArea(const RectF &area);
 
+    // Shows the surface at the window's new fit, its drawing drawn again at the new scale.
+    void showAtFit() override;
+
     // What a screen reader is told the surface shows. An unchanged text is not sent again, so
     // that nothing is read out twice.
     std::u16string accessibleDescription() const { return m_description; }
@@ -87,6 +90,8 @@ private:
     bool fillRegion(Point seed, Color border);
     // Backend: tells screen readers the description just stored.
     void describe(const std::u16string &description);
+    // Backend: draws what the image holds again at the device pixels of the window's fit.
+    void redrawAtScale();
 
     Color m_backColor{255, 255, 255};
     Color m_foreColor{0, 0, 0};

@@ -44,3 +44,12 @@ void Window::handleClose()
     if (m_onClose)
         m_onClose();
 }
+
+void Window::refit(Size client, double unitsPerPixel)
+{
+    const LayoutFit fit = LayoutFit::of(m_layoutSize, client, unitsPerPixel);
+    if (fit == m_fit)
+        return;
+    m_fit = fit;
+    applyFit();
+}

@@ -4,6 +4,7 @@
 #include "platform/color.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/layoutfit.h"
 
 #include <functional>
 #include <memory>
@@ -38,8 +39,16 @@ public:
 
     const std::u16string &caption() const { return m_caption; }
     void setCaption(const std::u16string &caption);
-    // Backend: sizes the client area, in logical pixels.
-    void setClientSize(Size size);
+    // Sizes the client area, in logical pixels: the layout's own size, at which its factor is 1.
+    void setClientSize(Size size)
+    {
+        m_layoutSize = size;
+        applyClientSize();
+    }
+    Size layoutSize() const { return m_layoutSize; }
+    // How the layout fits the client area now: a larger or smaller client area (a resized,
+    // maximised or full-screen window) scales the whole layout uniformly, centred.
+    const LayoutFit &fit() const { return m_fit; }
     Color backColor() const { return m_backColor; }
     void setBackColor(Color color)
     {
@@ -70,19 +79,27 @@ public:
     bool previewKey(const KeyPress &press) { return m_keyPreview && m_keyPreview(press); }
     // For the backend, as the user closes the window: runs the close handler.
     void handleClose();
+    // For the backend, as the client area or the units it counts in change: fits the layout to a
+    // client area of the given size anew and, where the fit changed, shows the window at it.
+    void refit(Size client, double unitsPerPixel);
 
     Native &native() const { return *m_native; }
 
 private:
     // Backend: each shows the state just stored.
+    void applyClientSize();
     void applyCaption();
     void applyBackColor();
     void applyFont();
     // Backend: the window system's own order of the controls.
     void applyTabOrder(const std::vector<Control *> &order);
+    // Backend: shows the window's font and every control (Control::showAtFit) at the new fit.
+    void applyFit();
 
     std::unique_ptr<Native> m_native;
     std::u16string m_caption;
+    Size m_layoutSize;
+    LayoutFit m_fit;
     Color m_backColor{240, 240, 240};
     Font m_font = defaultUiFont();
     std::vector<Control *> m_tabOrder;

@@ -57,6 +57,29 @@ fail() {
     exit 1
 }
 
+# Starts Openbox, a real window manager with its frames, and waits until it manages the screen.
+start_window_manager() {
+    openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >/dev/null 2>&1 &
+    x_session_pids+=($!)
+    for _ in $(seq 300); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "the window manager did not start"
+}
+
+# Waits until the window manager has framed the window: the frame's extents (left, right, top,
+# bottom) are set.
+wait_for_frame() {
+    for _ in $(seq 300); do
+        frame_extents=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null |
+            sed -n 's/.* = //p' | tr -d ' ')
+        [ -n "$frame_extents" ] && return 0
+        sleep 0.1
+    done
+    fail "the window manager did not frame the window"
+}
+
 # Where the window's client area lies on the screen.
 read_client_origin() {
     local info
@@ -127,6 +150,46 @@ expect_none() {
     local area=$1 colour=$2 what=$3 count
     count=$(count_colour "$area" "$colour")
     [ "$count" -eq 0 ] || fail "$what: $count pixels of $colour in $area"
+}
+
+# The fit of the layout to a client area of WIDTH x HEIGHT, as the platform computes it:
+# min(width / 865, height / 437), not below 0.5, centred; sets factor, origin_x and origin_y.
+read_fit() {
+    local width=$1 height=$2
+    read -r factor origin_x origin_y < <(awk -v w="$width" -v h="$height" 'BEGIN {
+        f = w / 865; if (h / 437 < f) f = h / 437; if (f < 0.5) f = 0.5
+        x = (w - 865 * f) / 2; y = (h - 437 * f) / 2
+        printf "%.10f %d %d\n", f, (x > 0 ? int(x + 0.5) : 0), (y > 0 ? int(y + 0.5) : 0) }')
+}
+
+# The colours around a point of the layout (window coordinates at the factor 1) in the current
+# screenshot of the fitted window: the pixel the fit puts it on and its eight neighbours, for the
+# rounding of the places in between (a surface's border is never thinner than 2 pixels).
+colours_at_fit() {
+    local x y
+    read -r x y < <(awk -v f="$factor" -v ox="$origin_x" -v oy="$origin_y" -v x="$1" -v y="$2" \
+        'BEGIN { printf "%d %d\n", ox + x * f + 0.5, oy + y * f + 0.5 }')
+    convert "$work/current.png" -crop "3x3+$((x - 1))+$((y - 1))" +repage -depth 8 txt:- |
+        sed -n 's/.*#\([0-9A-F]\{6\}\).*/\1/p'
+}
+
+expect_at_fit() {
+    local actual
+    actual=$(colours_at_fit "$1" "$2")
+    grep -qx "$3" <<<"$actual" ||
+        fail "$4: ($1, $2) at the factor $factor shows $(tr '\n' ' ' <<<"$actual")instead of $3"
+}
+
+# The window's olive beside the layout, where the fit leaves room for it.
+expect_olive_around() {
+    if [ "$origin_y" -gt 4 ]; then
+        expect_at_fit 432 -1 "$olive" "the olive above the layout"
+        expect_at_fit 432 438 "$olive" "the olive below the layout"
+    fi
+    if [ "$origin_x" -gt 4 ]; then
+        expect_at_fit -1 218 "$olive" "the olive left of the layout"
+        expect_at_fit 866 218 "$olive" "the olive right of the layout"
+    fi
 }
 
 # Looks again and again until the condition holds for the current screenshot.

@@ -10,17 +10,6 @@ source "$(dirname "$0")/common.sh"
 build=$1
 keep_folder=$build/e2e-screenshots
 
-# Waits until the window manager has framed the window: the frame's extents are set.
-wait_for_frame() {
-    for _ in $(seq 300); do
-        frame_extents=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null |
-            sed -n 's/.* = //p' | tr -d ' ')
-        [ -n "$frame_extents" ] && return 0
-        sleep 0.1
-    done
-    fail "the window manager did not frame the window"
-}
-
 # The close box is the last button at the right end of the title bar in Openbox's theme.
 click_close_box() {
     local right top
@@ -30,12 +19,7 @@ click_close_box() {
 
 install_program "$build"
 start_display
-openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >/dev/null 2>&1 &
-x_session_pids+=($!)
-for _ in $(seq 300); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+start_window_manager
 start_program "$installed_binary"
 wait_for_frame
 read_client_origin

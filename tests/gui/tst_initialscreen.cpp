@@ -47,7 +47,7 @@ private slots:
     void parkedLinesAreOutOfSight();
     void resetRestoresTheInitialScreen();
     void resetLeavesTheUsersChoices();
-    void resizingMovesNothing();
+    void resizingScalesTheLayout();
 };
 
 void TestInitialScreen::window()
@@ -360,19 +360,34 @@ void TestInitialScreen::resetLeavesTheUsersChoices()
     QVERIFY(!form.susumu.isEnabled());
 }
 
-void TestInitialScreen::resizingMovesNothing()
+// A frame larger or smaller than the layout scales it uniformly, centred (Window::fit); below
+// half its size it stays at half, from the top-left corner, and the frame cuts it off. At its own
+// size the layout is where it was, to the pixel.
+void TestInitialScreen::resizingScalesTheLayout()
 {
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&widget(form)));
     const QRect board = widget(form.kokuban).geometry();
     const QRect quit = widget(form.end).geometry();
+    const QImage before = widget(form).grab().toImage();
     widget(form).resize(400, 200);
+    QCOMPARE(form.fit().factor, 0.5);
+    QCOMPARE(widget(form.kokuban).geometry(), QRect(12, 56, 217, 157));
+    QCOMPARE(widget(form.end).geometry(), QRect(400, 8, 25, 21));
+    widget(form).resize(1200, 800);
+    const double factor = 1200.0 / 865;
+    QCOMPARE(form.fit().factor, factor);
+    const int top = qRound((800 - 437 * factor) / 2);
+    QCOMPARE(widget(form.kokuban).geometry(), QRect(qRound(24 * factor), top + qRound(112 * factor),
+                                                    qRound(457 * factor) - qRound(24 * factor),
+                                                    qRound(425 * factor) - qRound(112 * factor)));
+    widget(form).resize(865, 437);
+    QCOMPARE(form.fit().factor, 1.0);
     QCOMPARE(widget(form.kokuban).geometry(), board);
     QCOMPARE(widget(form.end).geometry(), quit);
-    widget(form).resize(1200, 800);
-    QCOMPARE(widget(form.kokuban).geometry(), board);
     QCOMPARE(widget(form.gamen).size(), QSize(385, 265));
+    QCOMPARE(widget(form).grab().toImage(), before);
 }
 
 QTEST_MAIN(TestInitialScreen)

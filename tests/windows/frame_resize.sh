@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The frame is an ordinary resizable one with minimise and maximise boxes, and the layout stays
-# as it is whatever its size: sized larger, smaller and maximised through Win32 by the tests'
-# MSAA client, the window shows the same pixels where the layout lies, the window's olive
-# beyond it, and only the layout's upper left part when smaller.
+# The frame is an ordinary resizable one with minimise and maximise boxes, and the layout fits its
+# client area (issue 32): sized larger and smaller and maximised through Win32 by the tests' MSAA
+# client, the layout is scaled uniformly and centred, the window's olive around it, down to half
+# its size; told by WM_DPICHANGED that it is on a monitor of twice the scale, the window takes
+# the suggested frame and shows the layout at twice its size; F11 fills the screen and gives the
+# window back. Screen readers find every control at its scaled place (MSAA's accLocation).
 # Usage: frame_resize.sh TAVILO_EXE
 set -euo pipefail
 # shellcheck source=tests/windows/common.sh
@@ -20,28 +22,87 @@ frame_to() {
     [ -n "$client_height" ] || fail "the client did not say where the client area is after $*"
 }
 
-# The whole client area, however large, into $work/whole.png.
+# The whole client area, however large, into $work/current.png, once the program has drawn it.
 look_whole() {
     import -window root -crop "${client_width}x${client_height}+$client_x+$client_y" +repage \
-        "$work/whole.png"
+        "$work/current.png"
 }
 
-expect_olive_beyond() {
-    local x=$((client_width - 3)) y=$((client_height - 3)) colour
+settle_whole() {
+    local deadline=$((SECONDS + 30))
     look_whole
-    colour=$(convert "$work/whole.png" -format "%[hex:u.p{$x,$y}]" info:)
-    [ "$colour" = "$olive" ] || fail "$1: ($x, $y) shows $colour instead of the window's olive"
-    colour=$(convert "$work/whole.png" -format "%[hex:u.p{900,200}]" info:)
-    [ "$colour" = "$olive" ] || fail "$1: right of the layout shows $colour"
+    keep_look previous
+    while :; do
+        sleep 0.3
+        look_whole
+        [ "$(compare -metric AE "$work/previous.png" "$work/current.png" null: 2>&1)" = 0 ] &&
+            return 0
+        [ "$SECONDS" -lt "$deadline" ] || fail "the window kept changing"
+        keep_look previous
+    done
 }
 
-expect_layout_unmoved() {
-    local area=${2:-865x437+0+0}
-    wait_until_still
-    same_area initial "$area" || fail "$1: the layout's pixels in $area moved or changed"
+same_whole() {
+    [ "$(compare -metric AE "$work/$1.png" "$work/current.png" null: 2>&1)" = 0 ]
 }
 
-start_display
+# The start screen's figure where the fit puts it: corners A, D and C of the rectangle, the
+# marker on B, the graph's axes; the olive around the layout.
+expect_fitted_start() {
+    read_fit "$client_width" "$client_height"
+    settle_whole
+    expect_at_fit $((kokuban_origin[0] + 75)) $((kokuban_origin[1] + 50)) "$white" "$1: corner A"
+    expect_at_fit $((kokuban_origin[0] + 375)) $((kokuban_origin[1] + 50)) "$white" "$1: corner D"
+    expect_at_fit $((kokuban_origin[0] + 375)) $((kokuban_origin[1] + 250)) "$white" "$1: corner C"
+    expect_at_fit $((kokuban_origin[0] + 75)) $((kokuban_origin[1] + 250)) "$red" "$1: the marker on B"
+    expect_at_fit $((kokuban_origin[0] + 200)) $((kokuban_origin[1] + 150)) "$green" "$1: the blackboard"
+    expect_at_fit $((gamen_origin[0] + 49)) $((gamen_origin[1] + 120)) "$green" "$1: the y axis"
+    expect_at_fit $((gamen_origin[0] + 150)) $((gamen_origin[1] + 201)) "$green" "$1: the x axis"
+    expect_at_fit $((gamen_origin[0] + 200)) $((gamen_origin[1] + 20)) "$paper" "$1: the graph paper"
+    expect_olive_around
+}
+
+# Each control's location, as screen readers read it, is its layout place at the fit.
+expect_locations_fitted() {
+    local name left top width height expected checked=0
+    while IFS=$'\t' read -r name left top width height; do
+        expected=$(place_of "$name") || continue
+        [ "$left $top $width $height" = "$expected" ] ||
+            fail "$1: $name is at $left $top $width $height, not at $expected"
+        checked=$((checked + 1))
+    done < <(msaa_client locations)
+    [ "$checked" = 8 ] || fail "$1: $checked of the 8 controls found"
+}
+
+# A control's layout place at the fit, on the screen: left top width height.
+place_of() {
+    local rect
+    case $1 in
+    初期画面) rect="216 8 81 41" ;;
+    終了) rect="800 16 49 41" ;;
+    自動) rect="40 64 65 33" ;;
+    ストップ) rect="112 64 57 33" ;;
+    戻る) rect="288 64 73 33" ;;
+    進む) rect="384 64 73 33" ;;
+    黒板) rect="24 112 433 313" ;;
+    グラフ用紙) rect="472 160 385 265" ;;
+    *) return 1 ;;
+    esac
+    # shellcheck disable=SC2086
+    set -- $rect
+    awk -v f="$factor" -v ox="$((client_x + origin_x))" -v oy="$((client_y + origin_y))" \
+        -v x="$1" -v y="$2" -v w="$3" -v h="$4" '
+        function whole(v) { return v >= 0 ? int(v + 0.5) : -int(-v + 0.5) }
+        BEGIN { l = whole(x * f); t = whole(y * f)
+                printf "%d %d %d %d\n", ox + l, oy + t, whole((x + w) * f) - l, whole((y + h) * f) - t }'
+}
+
+start_display 1920x1080
+# Wine learns the screen's size as its first program of the prefix starts: a server still running
+# from an earlier test would keep that test's screen. A new one is started for the tests after.
+wineserver -k 2>/dev/null || true
+wineserver -w
+wineserver -p
 build_msaa_client
 start_and_look "$exe"
 keep_look initial
@@ -49,32 +110,88 @@ styles=$(msaa_client frame | sed -n 's/^style\t//p')
 for style in caption sysmenu thickframe minimizebox maximizebox; do
     grep -qw "$style" <<<"$styles" || fail "the frame lacks $style: it has $styles"
 done
-frame_size=$(msaa_client frame | sed -n 's/^frame\t//p' | tr '\t' ' ')
+read -r frame_width frame_height < <(msaa_client frame | sed -n 's/^frame\t//p' | tr '\t' ' ')
 ok "the frame has a caption, the system menu, a sizing border, minimise and maximise boxes"
 
-frame_to resize 1000 560
-[ "$client_width" -gt 900 ] && [ "$client_height" -gt 500 ] ||
-    fail "the frame did not grow: the client area is $client_width x $client_height"
-expect_layout_unmoved "a larger frame"
-expect_olive_beyond "a larger frame"
-ok "a larger frame ($client_width x $client_height): the layout where it was, olive beyond it"
+frame_to resize $((frame_width + 135)) $((frame_height + 123))
+expect_fitted_start "a larger frame"
+expect_locations_fitted "a larger frame"
+ok "a larger frame ($client_width x $client_height): the layout at $factor, centred, olive around; the controls' locations scaled"
 
 frame_to resize 600 300
-expect_layout_unmoved "a smaller frame" "${client_width}x${client_height}+0+0"
-ok "a smaller frame ($client_width x $client_height): the layout's upper left part as it was"
+expect_fitted_start "a smaller frame"
+ok "a smaller frame ($client_width x $client_height): the layout at $factor, centred"
+
+frame_to resize 400 200
+[ "$factor" = 0.5000000000 ] || read_fit "$client_width" "$client_height"
+[ "$origin_x $origin_y" = "0 0" ] || fail "below half the size the layout does not start at the corner"
+settle_whole
+expect_at_fit $((kokuban_origin[0] + 75)) $((kokuban_origin[1] + 50)) "$white" "below half: corner A"
+ok "a frame below half the layout's size ($client_width x $client_height): the layout at half its size, cut off"
 
 frame_to maximize
-expect_layout_unmoved "the maximised frame"
-expect_olive_beyond "the maximised frame"
-ok "maximised ($client_width x $client_height): the layout where it was, olive beyond it"
+expect_fitted_start "the maximised frame"
+expect_locations_fitted "the maximised frame"
+ok "maximised ($client_width x $client_height): the layout at $factor, centred, olive around"
 
 frame_to restore
-[ "$client_width" -lt 865 ] || fail "restoring did not give back the smaller frame"
-# shellcheck disable=SC2086
-frame_to resize $frame_size
-expect_layout_unmoved "the frame restored to its first size"
+frame_to resize "$frame_width" "$frame_height"
+settle_whole
+[ "$client_width x $client_height" = "865 x 437" ] || fail "sized back, the client area is $client_width x $client_height"
+same_whole initial || fail "sized back, the window differs from the one at the start"
+ok "sized back: the window at the start, pixel for pixel"
+
+# Twice the layout's size by the frame, then by the monitor's scale: the same picture.
+frame_to resize $((frame_width + 865)) $((frame_height + 437))
+[ "$client_width x $client_height" = "1730 x 874" ] || fail "the frame did not give 1730 x 874"
+settle_whole
+keep_look twice_by_frame
+frame_to resize "$frame_width" "$frame_height"
+frame_to dpichanged 192
+[ "$client_width x $client_height" = "1730 x 874" ] ||
+    fail "WM_DPICHANGED at 192 dpi: the client area is $client_width x $client_height"
+settle_whole
+same_whole twice_by_frame ||
+    fail "WM_DPICHANGED at 192 dpi: the window differs from the one sized to twice the layout"
+read_fit 865 437
+factor=2
+expect_locations_fitted "at 192 dpi"
+ok "WM_DPICHANGED at 192 dpi: the suggested frame taken, the layout at twice its size, as sized by the frame"
+
+frame_to dpichanged 96 192
+settle_whole
+[ "$client_width x $client_height" = "865 x 437" ] ||
+    fail "back at 96 dpi the client area is $client_width x $client_height"
+same_whole initial || fail "back at 96 dpi the window differs from the one at the start"
+ok "back at 96 dpi: the window at the start, pixel for pixel"
+
+xdotool mousemove "$((client_x + 5))" "$((client_y + 5))" click 1
+xdotool key F11
+for _ in $(seq 50); do
+    frame_to frame
+    [ "$client_width x $client_height" = "1920 x 1080" ] && break
+    sleep 0.1
+done
+[ "$client_width x $client_height" = "1920 x 1080" ] ||
+    fail "F11: the client area is $client_width x $client_height, not the screen"
+expect_fitted_start "full screen"
+xdotool key Escape
+sleep 0.5
+frame_to frame
+[ "$client_width x $client_height" = "1920 x 1080" ] || fail "Escape left full screen"
+xdotool key F11
+for _ in $(seq 50); do
+    frame_to frame
+    [ "$client_width x $client_height" = "865 x 437" ] && break
+    sleep 0.1
+done
+settle_whole
+same_whole initial || fail "out of full screen the window differs from the one at the start"
+ok "F11 fills the screen with the scaled layout, Escape keeps it there, F11 gives the window back"
+
+read_client_origin
 click "${susumu_at[@]}"
 pointer_away
 wait_until "a step after the frame's changes" at_distance 1
-ok "restored and sized back, the window steps on as before"
+ok "after all that, the window steps on as before"
 echo "$test_number passed, 0 failed"

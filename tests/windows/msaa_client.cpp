@@ -4,7 +4,13 @@
 //   msaa_client events STOP     one line per event a screen reader hears, until the file STOP is
 //                               there ("ready" first, once it listens)
 //   msaa_client frame           the frame's styles and where its client area lies
+//   msaa_client locations       one line per control: name, then its location (left, top,
+//                               width, height) on the screen
 //   msaa_client resize W H | maximize | restore    then where the client area lies
+//   msaa_client dpichanged DPI [FROM]    tells the window it is now on a monitor of DPI dots per
+//                               inch, suggesting a frame whose client area is the present one
+//                               scaled from FROM (96 unless given) to DPI; then where the client
+//                               area lies
 #include <windows.h>
 
 #include <oleacc.h>
@@ -103,9 +109,20 @@ HWND programWindow()
     std::exit(1);
 }
 
+std::wstring location(IAccessible &object)
+{
+    LONG left = 0, top = 0, width = 0, height = 0;
+    if (FAILED(object.accLocation(&left, &top, &width, &height, self())))
+        return L"?";
+    BSTR name = nullptr;
+    object.get_accName(self(), &name);
+    return taken(name) + L"\t" + std::to_wstring(left) + L"\t" + std::to_wstring(top) + L"\t" +
+           std::to_wstring(width) + L"\t" + std::to_wstring(height);
+}
+
 // Through the window's standard client object and its children, the child windows' objects,
 // to the object each child window gives for its client area: a screen reader's way down.
-int listControls()
+int listControls(std::wstring (*line)(IAccessible &))
 {
     IAccessible *client = nullptr;
     if (FAILED(AccessibleObjectFromWindow(programWindow(), DWORD(OBJID_CLIENT), accessibleInterface,
@@ -132,7 +149,7 @@ int listControls()
         if (child != nullptr &&
             SUCCEEDED(AccessibleObjectFromWindow(child, DWORD(OBJID_CLIENT), accessibleInterface,
                                                  reinterpret_cast<void **>(&object)))) {
-            print(describe(*object, self()));
+            print(line(*object));
             object->Release();
         }
     }
@@ -279,6 +296,37 @@ int readMessage()
     return 0;
 }
 
+// What Windows sends a per-monitor aware window moved to a monitor of another scale: the new dots
+// per inch, and a frame for it there, here the one whose client area is the present one scaled
+// from the present dots per inch, the frame's borders kept.
+void suggestFrameAt(HWND window, int dpi, int from)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    RECT client;
+    GetClientRect(window, &client);
+    const int width = client.right * dpi / from + (frame.right - frame.left - client.right);
+    const int height = client.bottom * dpi / from + (frame.bottom - frame.top - client.bottom);
+    const RECT suggested{frame.left, frame.top, frame.left + width, frame.top + height};
+    // The message's rectangle is read where the window lives: in the program's memory.
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    const HANDLE program = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, process);
+    void *const there = program != nullptr
+                            ? VirtualAllocEx(program, nullptr, sizeof(RECT),
+                                             MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                            : nullptr;
+    if (there == nullptr ||
+        !WriteProcessMemory(program, there, &suggested, sizeof(RECT), nullptr)) {
+        print(L"error\tno rectangle in the program's memory");
+        std::exit(1);
+    }
+    SendMessageW(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(there));
+    VirtualFreeEx(program, there, 0, MEM_RELEASE);
+    CloseHandle(program);
+}
+
 int act(int count, wchar_t **arguments)
 {
     const HWND window = programWindow();
@@ -292,6 +340,8 @@ int act(int count, wchar_t **arguments)
         ShowWindow(window, SW_MAXIMIZE);
     else if (command == L"restore")
         ShowWindow(window, SW_RESTORE);
+    else if (command == L"dpichanged" && (count == 3 || count == 4))
+        suggestFrameAt(window, _wtoi(arguments[2]), count == 4 ? _wtoi(arguments[3]) : 96);
     else
         return print(L"error\tunknown command " + command), 2;
     Sleep(300);
@@ -307,7 +357,9 @@ int wmain(int count, wchar_t **arguments)
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const std::wstring command = arguments[1];
     if (command == L"controls")
-        return listControls();
+        return listControls([](IAccessible &object) { return describe(object, self()); });
+    if (command == L"locations")
+        return listControls(location);
     if (command == L"events" && count == 3)
         return listenUntil(arguments[2]);
     if (command == L"message")

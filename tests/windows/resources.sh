@@ -41,10 +41,11 @@ check() {
     grep -qF '1 24 /* RT_MANIFEST */' <<<"$resources" || fail "$exe has no manifest"
     texts=$(strings "$exe")
     for text in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' \
-        '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>'; do
+        '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm</dpiAware>' \
+        '<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">PerMonitorV2, PerMonitor</dpiAwareness>'; do
         grep -qF -- "$text" <<<"$texts" || fail "$exe's manifest lacks $text"
     done
-    ok "$(basename "$exe")'s manifest asks for Common Controls 6 and declares DPI awareness"
+    ok "$(basename "$exe")'s manifest asks for Common Controls 6 and declares per-monitor DPI awareness (v2)"
 
     size=$(stat -c %s "$exe")
     [ "$size" -lt 409600 ] || fail "$exe is $size bytes"

@@ -1,6 +1,7 @@
 #include "platform/application.h"
 
 #include "platform/qt/announcer.h"
+#include "platform/qt/checkboxaccessible.h"
 #include "platform/qt/comboboxaccessible.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/qtext.h"
@@ -58,6 +59,7 @@ Application::Application(int &argc, char **argv) : m_native(std::make_unique<Nat
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     application.setFont(qtFont(defaultUiFont()));
     QAccessible::installFactory(comboBoxAccessible);
+    QAccessible::installFactory(checkBoxAccessible);
     QAccessible::installFactory(announcerAccessible);
 }
 

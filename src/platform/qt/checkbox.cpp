@@ -3,10 +3,10 @@
 #include "platform/qt/natives.h"
 #include "platform/qt/qtext.h"
 
-#include <QCheckBox>
+#include "platform/qt/controlwidgets.h"
 
 CheckBox::CheckBox(Window &window)
-    : ClickableControl(window, std::make_unique<Native>(new QCheckBox(parentWidget(window))))
+    : ClickableControl(window, std::make_unique<Native>(new CheckBoxWidget(parentWidget(window))))
 {
     QObject::connect(&widgetOf<QCheckBox>(*this), &QCheckBox::clicked, [this] { handleClick(); });
 }

@@ -3,10 +3,10 @@
 #include "platform/qt/natives.h"
 #include "platform/qt/qtext.h"
 
-#include <QPushButton>
+#include "platform/qt/controlwidgets.h"
 
 CommandButton::CommandButton(Window &window)
-    : ClickableControl(window, std::make_unique<Native>(new QPushButton(parentWidget(window))))
+    : ClickableControl(window, std::make_unique<Native>(new ButtonWidget(parentWidget(window))))
 {
     QObject::connect(&widgetOf<QPushButton>(*this), &QPushButton::clicked,
                      [this] { handleClick(); });

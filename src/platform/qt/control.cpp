@@ -1,6 +1,7 @@
 // The members every control has, on its widget.
 #include "platform/control.h"
 
+#include "platform/qt/controlwidgets.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/natives.h"
 #include "platform/qt/nativewidget.h"
@@ -8,13 +9,27 @@
 
 Control::Control(Window &window, std::unique_ptr<Native> native)
     : m_window(window), m_native(std::move(native))
-{}
+{
+    window.native().controls.push_back(this);
+}
 
-Control::~Control() = default;
+Control::~Control()
+{
+    std::erase(m_window.native().controls, this);
+}
 
+// The widget takes its place at the window's fit; its look keeps the layout's.
 void Control::applyGeometry()
 {
-    m_native->widget->setGeometry(toQRect(m_geometry));
+    QWidget &widget = *m_native->widget;
+    auto *const look = dynamic_cast<LayoutLook *>(&widget);
+    if (look != nullptr) {
+        look->layoutPosition = QPoint(m_geometry.left, m_geometry.top);
+        look->layoutSize = QSize(m_geometry.width, m_geometry.height);
+    }
+    widget.setGeometry(toQRect(m_window.fit().place(m_geometry)));
+    if (look != nullptr)
+        look->layoutChanged();
 }
 
 void Control::applyEnabled()
@@ -24,7 +39,10 @@ void Control::applyEnabled()
 
 void Control::applyFont()
 {
-    m_native->widget->setFont(qtFont(font()));
+    QWidget &widget = *m_native->widget;
+    if (auto *const look = dynamic_cast<LayoutLook *>(&widget))
+        look->layoutFont = qtFont(font());
+    widget.setFont(qtFont(font(), m_window.fit().scale));
 }
 
 bool Control::hasFocus() const

@@ -4,6 +4,8 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 template <std::size_t count> QStringList faces(const std::array<std::u16string_view, count> &names)
@@ -40,10 +42,11 @@ QString uiFamily()
     return family;
 }
 
-QFont qtFont(const Font &font)
+QFont qtFont(const Font &font, double scale)
 {
     QFont qfont(font.face == Font::Face::Gothic ? gothicFamily() : uiFamily());
-    qfont.setPixelSize(font.pixelSize);
+    qfont.setPixelSize(scale == 1 ? font.pixelSize
+                                  : std::max(1, int(std::lround(font.pixelSize * scale))));
     qfont.setBold(font.bold);
     return qfont;
 }

@@ -13,4 +13,5 @@ QString gothicFamily();
 // The platform's Japanese user-interface face, resolved the same way.
 QString uiFamily();
 
-QFont qtFont(const Font &font);
+// The font at an em of its pixel size times scale, at least one pixel.
+QFont qtFont(const Font &font, double scale = 1);

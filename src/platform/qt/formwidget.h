@@ -1,7 +1,8 @@
-// The window's widget: the client area, its screen reader messages, and the close by the frame
-// passed on to the program.
+// The window's widget: the client area, its fit of the layout, its screen reader messages, and
+// the close by the frame passed on to the program.
 #pragma once
 
+#include "platform/layoutfit.h"
 #include "platform/qt/announcer.h"
 
 #include <QWidget>
@@ -11,13 +12,25 @@ class Window;
 class FormWidget : public QWidget
 {
 public:
-    explicit FormWidget(Window &window) : m_window(window) {}
+    explicit FormWidget(Window &window);
+
+    const LayoutFit &fit() const;
+    // Switches between full screen and the window it was before.
+    void toggleFullScreen();
 
     Announcer announcer{this};
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // The layout fits the client area anew at every size.
+    void resizeEvent(QResizeEvent *event) override;
+    // On another screen, or at another device pixel ratio, the surfaces are drawn again at the
+    // new device pixels.
+    bool event(QEvent *event) override;
 
 private:
+    void followDevicePixelRatio();
+
     Window &m_window;
+    qreal m_devicePixelRatio;
 };

@@ -1,5 +1,7 @@
 #include "platform/qt/keypreviewfilter.h"
 
+#include "platform/qt/formwidget.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -27,7 +29,7 @@ KeyPress pressOf(const QKeyEvent &event)
 }
 } // namespace
 
-KeyPreviewFilter::KeyPreviewFilter(Window &window, const QWidget &widget)
+KeyPreviewFilter::KeyPreviewFilter(Window &window, FormWidget &widget)
     : m_window(window), m_widget(widget)
 {
     QCoreApplication::instance()->installEventFilter(this);
@@ -37,7 +39,14 @@ bool KeyPreviewFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress || !isInWindow(watched))
         return false;
-    if (!m_window.previewKey(pressOf(static_cast<const QKeyEvent &>(*event))))
+    const auto &key = static_cast<const QKeyEvent &>(*event);
+    if (key.key() == Qt::Key_F11 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!key.isAutoRepeat())
+            m_widget.toggleFullScreen();
+        event->accept();
+        return true;
+    }
+    if (!m_window.previewKey(pressOf(key)))
         return false;
     event->accept();
     return true;

@@ -3,7 +3,7 @@
 #include "platform/qt/natives.h"
 #include "platform/qt/qtext.h"
 
-#include <QLabel>
+#include "platform/qt/controlwidgets.h"
 
 namespace {
 void setColor(QWidget &widget, QPalette::ColorRole role, Color color)
@@ -15,12 +15,8 @@ void setColor(QWidget &widget, QPalette::ColorRole role, Color color)
 } // namespace
 
 Label::Label(Window &window)
-    : Control(window, std::make_unique<Native>(new QLabel(parentWidget(window))))
-{
-    QLabel &label = widgetOf<QLabel>(*this);
-    label.setMargin(0);
-    label.setAutoFillBackground(true);
-}
+    : Control(window, std::make_unique<Native>(new LabelWidget(parentWidget(window))))
+{}
 
 void Label::applyText()
 {

@@ -27,8 +27,13 @@ struct Window::Native
     explicit Native(Window &window);
     ~Native();
 
+    // Shows every control in its place, font and drawing at the window's fit.
+    void showControlsAtFit();
+
     std::unique_ptr<FormWidget> widget;
     std::unique_ptr<KeyPreviewFilter> keyFilter;
+    // The window's controls, in the order they were made.
+    std::vector<Control *> controls;
 };
 
 struct SurfacePainter::Native

@@ -3,10 +3,10 @@
 #include "platform/qt/natives.h"
 #include "platform/qt/qtext.h"
 
-#include <QLineEdit>
+#include "platform/qt/controlwidgets.h"
 
 TextBox::TextBox(Window &window)
-    : Control(window, std::make_unique<Native>(new QLineEdit(parentWidget(window))))
+    : Control(window, std::make_unique<Native>(new LineEditWidget(parentWidget(window))))
 {}
 
 std::u16string TextBox::text() const

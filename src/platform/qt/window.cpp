@@ -25,9 +25,23 @@ void Window::applyCaption()
     m_native->widget->setWindowTitle(toQString(m_caption));
 }
 
-void Window::setClientSize(Size size)
+void Window::Native::showControlsAtFit()
 {
-    m_native->widget->resize(size.width, size.height);
+    for (Control *control : controls)
+        control->showAtFit();
+}
+
+void Window::applyClientSize()
+{
+    m_native->widget->resize(m_layoutSize.width, m_layoutSize.height);
+}
+
+// The controls without a font of their own take the window's, at the fit.
+void Window::applyFit()
+{
+    m_native->widget->setFont(qtFont(m_font, m_fit.scale));
+    m_native->showControlsAtFit();
+    m_native->widget->update();
 }
 
 void Window::applyBackColor()
@@ -41,7 +55,7 @@ void Window::applyBackColor()
 
 void Window::applyFont()
 {
-    m_native->widget->setFont(qtFont(m_font));
+    m_native->widget->setFont(qtFont(m_font, m_fit.scale));
 }
 
 void Window::applyTabOrder(const std::vector<Control *> &order)

@@ -21,9 +21,9 @@ void Window::applyCaption()
 }
 
 // The page fits the window to the viewport anew, so the surfaces may have a new scale.
-void Window::setClientSize(Size size)
+void Window::applyClientSize()
 {
-    window_set_client_size(size.width, size.height);
+    window_set_client_size(m_layoutSize.width, m_layoutSize.height);
     EventRouter::instance().rescale();
 }
 

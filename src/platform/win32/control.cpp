@@ -73,12 +73,11 @@ Control::Control(Window &window, std::unique_ptr<Native> native)
 
 Control::~Control() = default;
 
+// The child window takes its place at the window's fit, in device pixels.
 void Control::applyGeometry()
 {
-    const RECT place = deviceRect({double(m_geometry.left), double(m_geometry.top),
-                                   double(m_geometry.width), double(m_geometry.height)});
-    MoveWindow(m_native->hwnd, place.left, place.top, place.right - place.left,
-               place.bottom - place.top, TRUE);
+    const Rect place = m_window.fit().place(m_geometry);
+    MoveWindow(m_native->hwnd, place.left, place.top, place.width, place.height, TRUE);
 }
 
 // A disabled control cannot keep the focus; it passes on to the next in the tab order, as it

@@ -4,34 +4,71 @@
 #include <cmath>
 
 namespace {
+using DpiForWindow = UINT(WINAPI *)(HWND);
 using DpiForSystem = UINT(WINAPI *)();
+using AdjustForDpi = BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
-// Windows 10 has the call; older systems give the same figure through the screen's device
+// A function of user32 that older Windows lacks, or nullptr; through the generic function type,
+// which converts to any other without a warning.
+template <typename Function> Function user32Function(const char *name)
+{
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+// Windows 10 has the calls; older systems give the system's figure through the screen's device
 // context.
 int systemDpi()
 {
-    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    // Through the generic function type, which converts to any other without a warning.
-    const auto dpiForSystem = reinterpret_cast<DpiForSystem>(
-        reinterpret_cast<void (*)()>(GetProcAddress(user32, "GetDpiForSystem")));
-    if (dpiForSystem != nullptr)
+    if (const auto dpiForSystem = user32Function<DpiForSystem>("GetDpiForSystem"))
         return int(dpiForSystem());
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     return dpi;
 }
+
+double scaleOf(int dpi)
+{
+    return std::max(dpi, 96) / 96.0;
+}
+
+double layoutScale = 1;
 } // namespace
 
-double displayScale()
+double dpiScale(HWND window)
 {
-    static const double scale = std::max(systemDpi(), 96) / 96.0;
-    return scale;
+    static const auto dpiForWindow = user32Function<DpiForWindow>("GetDpiForWindow");
+    if (dpiForWindow != nullptr && window != nullptr)
+        if (const UINT dpi = dpiForWindow(window); dpi != 0)
+            return scaleOf(int(dpi));
+    return scaleOf(systemDpi());
+}
+
+RECT frameAround(Size client, DWORD style, DWORD extendedStyle, double scale)
+{
+    RECT frame{0, 0, client.width, client.height};
+    static const auto adjustForDpi = user32Function<AdjustForDpi>("AdjustWindowRectExForDpi");
+    if (adjustForDpi != nullptr)
+        adjustForDpi(&frame, style, FALSE, extendedStyle, UINT(std::lround(scale * 96)));
+    else
+        AdjustWindowRectEx(&frame, style, FALSE, extendedStyle);
+    return frame;
+}
+
+double deviceScale()
+{
+    return layoutScale;
+}
+
+void setDeviceScale(double scale)
+{
+    layoutScale = scale;
 }
 
 int devicePixels(double logical)
 {
-    return int(std::lround(logical * displayScale()));
+    return int(std::lround(logical * layoutScale));
 }
 
 RECT deviceRect(const RectF &logical)

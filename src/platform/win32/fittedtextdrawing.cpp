@@ -21,7 +21,7 @@ double naturalAdvance(HDC dc, const std::u16string &units)
     SIZE size{};
     GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t *>(units.c_str()), int(units.size()),
                           &size);
-    return size.cx / displayScale();
+    return size.cx / deviceScale();
 }
 } // namespace
 
@@ -52,5 +52,5 @@ SizeF drawFittedText(HDC dc, PointF topLeft, const std::u16string &text, const F
         ExtTextOutW(dc, origins.front(), devicePixels(topLeft.y), 0, nullptr,
                     reinterpret_cast<const wchar_t *>(units.c_str()), UINT(units.size()),
                     steps.data());
-    return {fittedWidth(laidOut), metrics.tmHeight / displayScale()};
+    return {fittedWidth(laidOut), metrics.tmHeight / deviceScale()};
 }

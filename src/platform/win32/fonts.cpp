@@ -58,15 +58,43 @@ const std::u16string &faceName(Font::Face face)
     return face == Font::Face::Gothic ? gothic : userInterface;
 }
 
+namespace {
+// The fonts made, by face, em in device pixels and weight, each with the em in logical pixels it
+// was last asked for (0 for an em given in device pixels).
+struct MadeFont
+{
+    HFONT handle = nullptr;
+    int logicalEm = 0;
+};
+std::map<std::tuple<Font::Face, int, bool>, MadeFont> made;
+} // namespace
+
 HFONT fontHandle(const Font &font)
 {
-    return fontHandle(font, devicePixels(font.pixelSize));
+    const int deviceEm = devicePixels(font.pixelSize);
+    const HFONT handle = fontHandle(font, deviceEm);
+    made[{font.face, deviceEm, font.bold}].logicalEm = font.pixelSize;
+    return handle;
+}
+
+// A font asked for by its logical em is kept where that em is still its device em; the others
+// are let go. A resized window makes each of its sizes' fonts once, not for the program's life.
+void keepOnlyFontsAtScale()
+{
+    for (auto font = made.begin(); font != made.end();) {
+        const int logicalEm = font->second.logicalEm;
+        if (logicalEm != 0 && devicePixels(logicalEm) != std::get<1>(font->first)) {
+            DeleteObject(font->second.handle);
+            font = made.erase(font);
+        } else {
+            ++font;
+        }
+    }
 }
 
 HFONT fontHandle(const Font &font, int deviceEm)
 {
-    static std::map<std::tuple<Font::Face, int, bool>, HFONT> made;
-    HFONT &handle = made[{font.face, deviceEm, font.bold}];
+    HFONT &handle = made[{font.face, deviceEm, font.bold}].handle;
     if (handle == nullptr)
         handle = CreateFontW(-deviceEm, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                              FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

@@ -16,3 +16,6 @@ HFONT fontHandle(const Font &font);
 
 // The font at an em of a given number of device pixels.
 HFONT fontHandle(const Font &font, int deviceEm);
+
+// Deletes the fonts made at other scales than the layout's now, once no control shows them.
+void keepOnlyFontsAtScale();

@@ -4,9 +4,14 @@
 #include "platform/label.h"
 #include "platform/win32/brushes.h"
 #include "platform/win32/buttonface.h"
+#include "platform/win32/checkboxface.h"
 #include "platform/win32/errorreport.h"
 #include "platform/win32/natives.h"
 #include "platform/win32/win32text.h"
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
 
 namespace {
 Window::Native *nativeOf(HWND hwnd)
@@ -81,6 +86,30 @@ LRESULT handle(Window::Native &window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_ACTIVATE:
         keepFocus(window, wParam);
         return 0;
+    // The layout fits the client area at every size, maximised and full screen too.
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED)
+            fitToClientArea(window);
+        return 0;
+    // On a monitor of another scale the window takes the size Windows suggests for it there,
+    // and the layout fits it at the new scale.
+    case WM_DPICHANGED: {
+        window.dpiScale = std::max<int>(LOWORD(wParam), 96) / 96.0;
+        const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(window.hwnd, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        fitToClientArea(window);
+        return 0;
+    }
+    case WM_NOTIFY: {
+        auto &header = *reinterpret_cast<NMHDR *>(lParam);
+        const Control::Native *const control = controlOf(header.hwndFrom);
+        if (header.code == NM_CUSTOMDRAW && control != nullptr &&
+            control->kind == Control::Native::Kind::CheckBox)
+            return drawCheckBoxFace(window.owner, *reinterpret_cast<NMCUSTOMDRAW *>(lParam));
+        return 0;
+    }
     case WM_SETFOCUS:
         if (window.lastFocus != nullptr)
             SetFocus(window.lastFocus);

@@ -43,6 +43,16 @@ bool previewed(const MSG &message, Window::Native &window)
 {
     return isKeyPress(message) && window.owner.previewKey(pressOf(message));
 }
+
+// F11 switches full screen on and off wherever the focus is; a key held down switches once.
+bool switchedFullScreen(const MSG &message, Window::Native &window)
+{
+    if (!isKeyPress(message) || message.wParam != VK_F11 || pressOf(message).withModifiers)
+        return false;
+    if ((message.lParam & (1 << 30)) == 0)
+        toggleFullScreen(window);
+    return true;
+}
 } // namespace
 
 // Keys in other windows, such as an open drop-down list, are left alone.
@@ -51,7 +61,8 @@ void handleMessage(MSG &message)
     guarded([&] {
         const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
         Window::Native *const window = windowOf(root);
-        if (window != nullptr && previewed(message, *window))
+        if (window != nullptr &&
+            (switchedFullScreen(message, *window) || previewed(message, *window)))
             return;
         if (window != nullptr && IsDialogMessageW(root, &message))
             return;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/control.h"
+#include "platform/shared/drawingrecord.h"
 #include "platform/surfacepainter.h"
 #include "platform/window.h"
 
@@ -31,8 +32,11 @@ struct Control::Native
     HWND hwnd = nullptr;
     // The control the child window stands for, known once the control is made.
     Control *owner = nullptr;
-    // Only a surface has one.
+    // Only a surface has them: its image at the layout's scale (imageScale), and what it holds
+    // since it was last cleared.
     std::unique_ptr<SurfaceImage> image;
+    double imageScale = 0;
+    DrawingRecord drawing;
 };
 
 struct Window::Native
@@ -48,7 +52,18 @@ struct Window::Native
     // The child that had the focus when the window was last deactivated.
     HWND lastFocus = nullptr;
     std::unique_ptr<LiveRegion> liveRegion;
+    // The display's scale where the window is (dpiScale), as WM_DPICHANGED last told it.
+    double dpiScale = 1;
+    // Full screen (F11), and the frame's style and place to go back to.
+    bool fullScreen = false;
+    LONG_PTR framedStyle = 0;
+    WINDOWPLACEMENT framedPlacement{};
 };
+
+// Fits the window's layout to its client area anew (Window::refit), at its display's scale.
+void fitToClientArea(Window::Native &window);
+// Switches the window between full screen, without a frame, on its monitor, and its frame.
+void toggleFullScreen(Window::Native &window);
 
 struct SurfacePainter::Native
 {

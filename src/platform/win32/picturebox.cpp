@@ -13,6 +13,8 @@
 #include "platform/win32/win32text.h"
 
 #include <cmath>
+#include <memory>
+#include <variant>
 
 namespace {
 SurfaceImage &imageOf(const PictureBox &box)
@@ -25,6 +27,68 @@ POINT devicePoint(PointF logical)
     return {devicePixels(logical.x), devicePixels(logical.y)};
 }
 
+// Each drawing on the image, in logical pixels at the layout's scale.
+void drawOn(SurfaceImage &image, const DrawnLine &line)
+{
+    const HDC dc = image.dc();
+    const RoundPen pen(dc, line.color, line.width);
+    const POINT start = devicePoint(line.from);
+    const POINT end = devicePoint(line.to);
+    MoveToEx(dc, start.x, start.y, nullptr);
+    LineTo(dc, end.x, end.y);
+}
+
+// The outline as one closed path, so that its corners join round like its lines.
+void drawOn(SurfaceImage &image, const DrawnBox &box)
+{
+    const HDC dc = image.dc();
+    const RECT rect = deviceRect(box.box);
+    if (box.filled) {
+        const HBRUSH brush = CreateSolidBrush(colorRef(box.fill));
+        const RECT inside{rect.left, rect.top, rect.right + 1, rect.bottom + 1};
+        FillRect(dc, &inside, brush);
+        DeleteObject(brush);
+    }
+    const RoundPen pen(dc, box.pen, box.width);
+    const POINT corners[] = {{rect.left, rect.top},
+                             {rect.right, rect.top},
+                             {rect.right, rect.bottom},
+                             {rect.left, rect.bottom},
+                             {rect.left, rect.top}};
+    BeginPath(dc);
+    Polyline(dc, corners, 5);
+    CloseFigure(dc);
+    EndPath(dc);
+    StrokePath(dc);
+}
+
+SizeF drawOn(SurfaceImage &image, const DrawnText &text)
+{
+    const HDC dc = image.dc();
+    const HGDIOBJ previous = SelectObject(dc, fontHandle(text.font));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colorRef(text.color));
+    SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+    const SizeF size = drawFittedText(dc, text.topLeft, text.text, text.font);
+    SelectObject(dc, previous);
+    return size;
+}
+
+bool drawOn(SurfaceImage &image, const DrawnFill &fill)
+{
+    return floodFillBorder(image.pixels(), {devicePixels(fill.seed.x), devicePixels(fill.seed.y)},
+                           fill.border.pixel(), fill.fill.pixel());
+}
+
+// The image of the drawing area inside the border, at the layout's scale.
+std::unique_ptr<SurfaceImage> imageFor(HWND surface)
+{
+    RECT client;
+    GetClientRect(surface, &client);
+    const int border = deviceBorder();
+    return std::make_unique<SurfaceImage>(
+        Size{client.right - 2 * border, client.bottom - 2 * border});
+}
 } // namespace
 
 PictureBox::PictureBox(Window &window, const Rect &geometry)
@@ -32,11 +96,8 @@ PictureBox::PictureBox(Window &window, const Rect &geometry)
                                                WS_TABSTOP | WS_GROUP, 0))
 {
     setGeometry(geometry);
-    RECT client;
-    GetClientRect(native().hwnd, &client);
-    const int border = deviceBorder();
-    native().image =
-        std::make_unique<SurfaceImage>(Size{client.right - 2 * border, client.bottom - 2 * border});
+    native().image = imageFor(native().hwnd);
+    native().imageScale = deviceScale();
     cls();
 }
 
@@ -62,60 +123,51 @@ void PictureBox::updateArea(const RectF &area)
 
 void PictureBox::clearImage()
 {
+    native().drawing.clear(m_backColor);
     imageOf(*this).fill(m_backColor.pixel());
 }
 
 void PictureBox::drawLine(PointF from, PointF to, Color color)
 {
-    const HDC dc = imageOf(*this).dc();
-    const RoundPen pen(dc, color, m_drawWidth);
-    const POINT start = devicePoint(from);
-    const POINT end = devicePoint(to);
-    MoveToEx(dc, start.x, start.y, nullptr);
-    LineTo(dc, end.x, end.y);
+    const DrawnLine line{from, to, color, m_drawWidth};
+    drawOn(imageOf(*this), line);
+    native().drawing.add(line);
 }
 
-// The outline as one closed path, so that its corners join round like its lines.
 void PictureBox::drawBox(const RectF &box, bool filled)
 {
-    const HDC dc = imageOf(*this).dc();
-    const RECT rect = deviceRect(box);
-    if (filled) {
-        const HBRUSH brush = CreateSolidBrush(colorRef(m_fillColor));
-        const RECT inside{rect.left, rect.top, rect.right + 1, rect.bottom + 1};
-        FillRect(dc, &inside, brush);
-        DeleteObject(brush);
-    }
-    const RoundPen pen(dc, m_foreColor, m_drawWidth);
-    const POINT corners[] = {{rect.left, rect.top},
-                             {rect.right, rect.top},
-                             {rect.right, rect.bottom},
-                             {rect.left, rect.bottom},
-                             {rect.left, rect.top}};
-    BeginPath(dc);
-    Polyline(dc, corners, 5);
-    CloseFigure(dc);
-    EndPath(dc);
-    StrokePath(dc);
+    const DrawnBox drawn{box, m_foreColor, m_drawWidth, filled, m_fillColor};
+    drawOn(imageOf(*this), drawn);
+    native().drawing.add(drawn);
 }
 
 SizeF PictureBox::drawText(const std::u16string &text)
 {
-    const HDC dc = imageOf(*this).dc();
-    const Font font = this->font();
-    const HGDIOBJ previous = SelectObject(dc, fontHandle(font));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colorRef(m_foreColor));
-    SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
-    const SizeF size = drawFittedText(dc, {m_currentX, m_currentY}, text, font);
-    SelectObject(dc, previous);
-    return size;
+    const DrawnText drawn{{m_currentX, m_currentY}, text, font(), m_foreColor};
+    native().drawing.add(drawn);
+    return drawOn(imageOf(*this), drawn);
 }
 
 bool PictureBox::fillRegion(Point seed, Color border)
 {
-    return floodFillBorder(imageOf(*this).pixels(), {devicePixels(seed.x), devicePixels(seed.y)},
-                           border.pixel(), m_fillColor.pixel());
+    const DrawnFill fill{seed, border, m_fillColor};
+    native().drawing.add(fill);
+    return drawOn(imageOf(*this), fill);
+}
+
+// A new image at the layout's new scale, with everything drawn since the last clear drawn on it
+// again in order.
+void PictureBox::redrawAtScale()
+{
+    if (native().imageScale == deviceScale())
+        return;
+    std::unique_ptr<SurfaceImage> image = imageFor(native().hwnd);
+    native().imageScale = deviceScale();
+    image->fill(native().drawing.background().pixel());
+    for (const Drawing &drawing : native().drawing.drawings())
+        std::visit([&](const auto &drawn) { drawOn(*image, drawn); }, drawing);
+    native().image = std::move(image);
+    InvalidateRect(native().hwnd, nullptr, FALSE);
 }
 
 // The surface's own object reads the new description when asked; the live region says it, and

@@ -22,7 +22,7 @@ void drawSunkenBorder(HDC dc, RECT rect)
 
 void paintControls(const PictureBox &surface, HDC dc)
 {
-    SurfacePainter::Native native{dc, displayScale()};
+    SurfacePainter::Native native{dc, deviceScale()};
     SurfacePainter painter(native);
     surface.paintControls(painter);
 }

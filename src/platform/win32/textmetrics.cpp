@@ -18,7 +18,7 @@ Size textSize(const Font &font, const std::u16string &text)
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, previous);
     DeleteDC(dc);
-    const double scale = displayScale();
+    const double scale = deviceScale();
     return {int(std::ceil(extent.cx / scale - 1e-9)),
             int(std::ceil(metrics.tmHeight / scale - 1e-9))};
 }

@@ -3,15 +3,18 @@
 
 #include "platform/control.h"
 #include "platform/win32/displayscale.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/formwindow.h"
 #include "platform/win32/liveregion.h"
 #include "platform/win32/natives.h"
 #include "platform/win32/win32text.h"
 
+#include <cmath>
+
 namespace {
-// An ordinary resizable frame; the layout keeps its place and size whatever the frame's, the
-// window's colour showing beyond it. The window is a control parent, so that the dialog keys
-// move through its controls.
+// An ordinary resizable frame; the layout fits its client area (Window::refit), the window's
+// colour showing beyond it. The window is a control parent, so that the dialog keys move through
+// its controls.
 constexpr DWORD frameStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD frameExtendedStyle = WS_EX_CONTROLPARENT;
 } // namespace
@@ -23,6 +26,7 @@ Window::Native::Native(Window &window) : owner(window)
                            GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     liveRegion = std::make_unique<LiveRegion>(hwnd);
+    dpiScale = ::dpiScale(hwnd);
 }
 
 Window::Native::~Native()
@@ -31,7 +35,47 @@ Window::Native::~Native()
     DestroyWindow(hwnd);
 }
 
-Window::Window() : m_native(std::make_unique<Native>(*this)) {}
+// Until the layout has a size, it is at the display's scale.
+Window::Window() : m_native(std::make_unique<Native>(*this))
+{
+    refit({}, m_native->dpiScale);
+}
+
+void fitToClientArea(Window::Native &window)
+{
+    RECT client;
+    GetClientRect(window.hwnd, &client);
+    if (client.right > 0 && client.bottom > 0)
+        window.owner.refit({client.right, client.bottom}, window.dpiScale);
+}
+
+// Full screen has no frame and covers the monitor the window is on; the frame comes back with
+// its place, maximised or not.
+void toggleFullScreen(Window::Native &window)
+{
+    const HWND hwnd = window.hwnd;
+    if (!window.fullScreen) {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        window.framedPlacement.length = sizeof(WINDOWPLACEMENT);
+        if (!GetWindowPlacement(hwnd, &window.framedPlacement) ||
+            !GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor))
+            return;
+        window.framedStyle = GetWindowLongPtrW(hwnd, GWL_STYLE);
+        window.fullScreen = true;
+        SetWindowLongPtrW(hwnd, GWL_STYLE, (window.framedStyle & ~WS_OVERLAPPEDWINDOW) | WS_POPUP);
+        const RECT &area = monitor.rcMonitor;
+        SetWindowPos(hwnd, HWND_TOP, area.left, area.top, area.right - area.left,
+                     area.bottom - area.top, SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+    } else {
+        window.fullScreen = false;
+        SetWindowLongPtrW(hwnd, GWL_STYLE, window.framedStyle);
+        SetWindowPlacement(hwnd, &window.framedPlacement);
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+    }
+    fitToClientArea(window);
+}
 
 Window::~Window() = default;
 
@@ -40,10 +84,13 @@ void Window::applyCaption()
     SetWindowTextW(m_native->hwnd, wide(m_caption));
 }
 
-void Window::setClientSize(Size size)
+// The layout's own size at the display's scale, whatever the fit before.
+void Window::applyClientSize()
 {
-    RECT frame{0, 0, devicePixels(size.width), devicePixels(size.height)};
-    AdjustWindowRectEx(&frame, frameStyle, FALSE, frameExtendedStyle);
+    const double scale = m_native->dpiScale;
+    const RECT frame = frameAround({int(std::lround(m_layoutSize.width * scale)),
+                                    int(std::lround(m_layoutSize.height * scale))},
+                                   frameStyle, frameExtendedStyle, scale);
     SetWindowPos(m_native->hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -82,4 +129,14 @@ void Window::show()
 void Window::announce(const std::u16string &text)
 {
     m_native->liveRegion->announce(text);
+}
+
+// Everything is shown again at the new scale; the fonts of other scales are let go.
+void Window::applyFit()
+{
+    setDeviceScale(m_fit.scale);
+    for (Control::Native *control : m_native->controls)
+        control->owner->showAtFit();
+    keepOnlyFontsAtScale();
+    InvalidateRect(m_native->hwnd, nullptr, TRUE);
 }
