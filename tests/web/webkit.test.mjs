@@ -61,6 +61,16 @@ async function openInWebKit(url) {
   while (await run('return document.querySelectorAll(".tavilo-surface").length') < 2) await pause(50);
 }
 
+// Opens the served app and waits until its service worker controls the page, as after a first
+// visit.
+async function openUntilItsWorkerControls(server) {
+  await openInWebKit(server.origin + '/');
+  for (let waited = 0; !(await run('return !!navigator.serviceWorker.controller')); waited += 100) {
+    assert.ok(waited < 20000, 'the service worker took over within 20 s');
+    await pause(100);
+  }
+}
+
 async function clickForward() {
   const forward = await call('POST', `/session/${session}/element`, {
     using: 'xpath', value: '//button[text()="進む"]',
@@ -84,11 +94,7 @@ test('the start screen and one step in WebKit', async () => {
 test('the served app reloads in WebKit with its server stopped', async () => {
   const server = await serveFolder(resolve(process.env.TAVILO_WEB ?? 'build-web/tavilo-web'));
   try {
-    await openInWebKit(server.origin + '/');
-    for (let waited = 0; !(await run('return !!navigator.serviceWorker.controller')); waited += 100) {
-      assert.ok(waited < 20000, 'the service worker took over within 20 s');
-      await pause(100);
-    }
+    await openUntilItsWorkerControls(server);
     await server.stop();
     await run('window.beforeTheReload = true');
     await call('POST', `/session/${session}/refresh`, {});
@@ -117,11 +123,7 @@ test('a linked problem walked to its end in WebKit', async () => {
 test('the served app opens a linked problem in WebKit with its server stopped', async () => {
   const server = await serveFolder(resolve(process.env.TAVILO_WEB ?? 'build-web/tavilo-web'));
   try {
-    await openInWebKit(server.origin + '/');
-    for (let waited = 0; !(await run('return !!navigator.serviceWorker.controller')); waited += 100) {
-      assert.ok(waited < 20000, 'the service worker took over within 20 s');
-      await pause(100);
-    }
+    await openUntilItsWorkerControls(server);
     await server.stop();
     await openInWebKit(server.origin + '/' + problem1);
     await clickForward();
