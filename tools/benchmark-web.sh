@@ -5,5 +5,6 @@ set -euo pipefail
 source "$(dirname "$0")/failure.sh"
 cd "$(dirname "$0")/.."
 dist=$(bash tools/release.sh | tail -n 1)
-npm ci --no-audit --no-fund --loglevel=error >/dev/null
+source tools/packages.sh
+need_npm_packages
 node bench/web.mjs "$dist"

@@ -60,3 +60,14 @@ web_packages=(emscripten node-acorn cmake make nodejs chromium webkit2gtk-driver
     fonts-ipafont-gothic)
 # The release: a clean clone of the last commit and the zip of the served app.
 release_packages=(git zip)
+
+# The npm packages of package-lock.json: the page's build tools and the browser tests' drivers.
+# Installed again only when the lock file changed since they were; Debian's npm, unless a Node
+# installation brought its own.
+need_npm_packages() {
+    command -v npm >/dev/null || need_packages npm
+    local stamp=node_modules/.tavilo-package-lock.json
+    cmp -s package-lock.json "$stamp" && return 0
+    npm ci --no-audit --no-fund --loglevel=error >/dev/null
+    cp package-lock.json "$stamp"
+}

@@ -7,11 +7,9 @@ source "$(dirname "$0")/failure.sh"
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 need_packages "${web_packages[@]}"
-# Debian's npm, unless a Node installation brought its own.
-command -v npm >/dev/null || need_packages npm
 app=$(bash tools/web-app.sh | tail -n 1)
 html=$(realpath build-web/src/tavilo.html)
-npm ci --no-audit --no-fund --loglevel=error >/dev/null
+need_npm_packages
 source tools/screenshot.sh
 trap stop_x_session EXIT
 start_display

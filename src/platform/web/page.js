@@ -264,3 +264,18 @@ Page.makeCombo = function() {
   });
   return combo;
 };
+
+// The program, deflated into #tavilo-program when the page was made (packprogram.mjs). Inflated
+// here, then let go of: the page keeps only the compiled module.
+Module['instantiateWasm'] = function(imports, receiveInstance) {
+  var holder = document.getElementById('tavilo-program');
+  var text = atob(holder.textContent);
+  holder.remove();
+  var packed = new Uint8Array(text.length);
+  for (var i = 0; i < text.length; ++i)
+    packed[i] = text.charCodeAt(i);
+  WebAssembly.instantiate(PagePackages.inflateSync(packed), imports).then(function(result) {
+    receiveInstance(result.instance, result.module);
+  }, abort);
+  return {};
+};

@@ -1,0 +1,2 @@
+// What the page takes from npm's packages, bundled by esbuild into PagePackages (CMakeLists.txt).
+export { inflateSync } from 'fflate';
