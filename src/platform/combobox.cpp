@@ -13,3 +13,14 @@ std::u16string ComboBox::itemText(int index) const
 {
     return index >= 0 && index < count() ? m_items[std::size_t(index)] : u"";
 }
+
+void ComboBox::setOnChange(std::function<void()> onChange)
+{
+    m_onChange = std::move(onChange);
+}
+
+void ComboBox::handleChange()
+{
+    if (m_onChange)
+        m_onChange();
+}

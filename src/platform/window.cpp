@@ -45,6 +45,19 @@ void Window::handleClose()
         m_onClose();
 }
 
+void Window::setContextMenu(std::vector<MenuItem> items)
+{
+    m_contextMenu = std::move(items);
+    applyContextMenu();
+}
+
+// A choice that arrives after the menu changed is one the user did not make.
+void Window::handleMenuChoice(int index)
+{
+    if (index >= 0 && std::size_t(index) < m_contextMenu.size())
+        m_contextMenu[std::size_t(index)].action();
+}
+
 void Window::refit(Size client, double unitsPerPixel)
 {
     const LayoutFit fit = LayoutFit::of(m_layoutSize, client, unitsPerPixel);

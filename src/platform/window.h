@@ -13,14 +13,24 @@
 
 class Control;
 
-// The keys the program binds; every other key is Key::Other.
-enum class Key { PageDown, PageUp, F5, Escape, Other };
+// The keys the program binds; every other key is Key::Other. Enter is either Enter key, Comma the
+// key that gives "," unshifted.
+enum class Key { PageDown, PageUp, F5, Escape, Enter, Comma, Other };
 
 struct KeyPress
 {
     Key key = Key::Other;
     // Shift, Ctrl, Alt or a system key held with it.
     bool withModifiers = false;
+    // Ctrl held with it, and no other of those.
+    bool withControlOnly = false;
+};
+
+// An item of a window's context menu: its text, and what choosing it does.
+struct MenuItem
+{
+    std::u16string text;
+    std::function<void()> action;
 };
 
 // The state the program sets and reads back, and its handlers, are kept here, once for every
@@ -64,6 +74,18 @@ public:
     Control *focusedControl() const;
     // Backend: shows the window.
     void show();
+    // Backend: shows the window in front of its owner, centred over it, and modal to it: the
+    // owner takes no input, by pointer or keys, until the window is hidden. In the page, a panel
+    // over the owner's, with the focus kept inside it.
+    void showModal(Window &owner);
+    // Backend: hides the window; a modal window's owner takes input again. The program gives the
+    // focus back to where it was.
+    void hide();
+
+    // The window's context menu, opened by a right click, a long press on a touch screen, the
+    // menu key or Shift+F10 anywhere in the window; choosing an item runs its action.
+    const std::vector<MenuItem> &contextMenu() const { return m_contextMenu; }
+    void setContextMenu(std::vector<MenuItem> items);
 
     // Sees every key pressed in the window before the focused control does; returning true
     // keeps the key from the control.
@@ -79,6 +101,8 @@ public:
     bool previewKey(const KeyPress &press) { return m_keyPreview && m_keyPreview(press); }
     // For the backend, as the user closes the window: runs the close handler.
     void handleClose();
+    // For the backend, as the user chooses an item of the context menu: runs its action.
+    void handleMenuChoice(int index);
     // For the backend, as the client area or the units it counts in change: fits the layout to a
     // client area of the given size anew and, where the fit changed, shows the window at it.
     void refit(Size client, double unitsPerPixel);
@@ -95,6 +119,9 @@ private:
     void applyTabOrder(const std::vector<Control *> &order);
     // Backend: shows the window's font and every control (Control::showAtFit) at the new fit.
     void applyFit();
+    // Backend: makes the native menu of the items just stored, where the window system wants it
+    // made beforehand.
+    void applyContextMenu();
 
     std::unique_ptr<Native> m_native;
     std::u16string m_caption;
@@ -105,4 +132,5 @@ private:
     std::vector<Control *> m_tabOrder;
     std::function<bool(const KeyPress &)> m_keyPreview;
     std::function<void()> m_onClose;
+    std::vector<MenuItem> m_contextMenu;
 };

@@ -1,0 +1,7 @@
+#include "platform/linkcode.h"
+
+void LinkCode::setText(const std::u16string &text)
+{
+    m_text = text;
+    applyText();
+}
