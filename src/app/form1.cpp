@@ -1,6 +1,7 @@
 // The window's layout, its load routine, the reset and the exit.
 #include "app/form1.h"
 
+#include "app/form2.h"
 #include "app/parking.h"
 #include "platform/application.h"
 #include "platform/textmetrics.h"
@@ -72,6 +73,8 @@ Form1::Form1(const Problem &problem)
     connectHandlers();
     Form_Load();
 }
+
+Form1::~Form1() = default;
 
 void Form1::placeControls()
 {
@@ -146,8 +149,18 @@ void Form1::connectHandlers()
     end.setOnClick([this] { end_Click(); });
     Check1.setOnClick([this] { Check1_Click(); });
     Check3.setOnClick([this] { Check3_Click(); });
-    setKeyPreview([this](const KeyPress &press) { return presenterKeys.handle(press); });
+    setKeyPreview([this](const KeyPress &press) { return previewKey(press); });
     setOnClose([this] { Form_Unload(); });
+    setContextMenu({{u"問題の設定…", [this] { openSetup(); }}});
+}
+
+bool Form1::previewKey(const KeyPress &press)
+{
+    if (press.key == Key::Comma && press.withControlOnly) {
+        openSetup();
+        return true;
+    }
+    return presenterKeys.handle(press);
 }
 
 // Puts every moving part into the initial screen. Surfaces measure in pixels from their
@@ -190,9 +203,7 @@ Int16 Form1::LastStep() const
 
 PointF Form1::BoardPoint(const Place &place) const
 {
-    const BoardLook &board = lesson.look.board;
-    return {(board.originX + board.scale * place.x).toDouble(),
-            (board.originY - board.scale * place.y).toDouble()};
+    return boardPoint(lesson, place);
 }
 
 Place Form1::PlaceAfter(Int16 steps) const
@@ -208,4 +219,25 @@ void Form1::syokigamen_Click()
 void Form1::end_Click()
 {
     endProgram();
+}
+
+// The corners' letters stand where the new problem's look puts them.
+void Form1::setProblem(const Problem &problem)
+{
+    lesson = lessonFor(problem);
+    for (std::size_t i = 0; i < Label4.size(); ++i) {
+        Label4[i].setLeft(float(lesson.look.board.letters[i].x));
+        Label4[i].setTop(float(lesson.look.board.letters[i].y));
+    }
+    Form_Load();
+}
+
+// ストップ is enabled exactly while automatic play walks.
+void Form1::openSetup()
+{
+    if (tomeru.isEnabled())
+        return;
+    if (!setup)
+        setup = std::make_unique<Form2>(*this);
+    setup->open();
 }

@@ -17,6 +17,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+
+class Form2;
 
 // The members are declared in the order they are made: the lesson, then the window's controls;
 // the procedures are grouped under the file that defines them.
@@ -25,9 +28,10 @@ class Form1 : public Window
 public:
     // The window of a problem's lesson; without one, today's lesson.
     explicit Form1(const Problem &problem = todaysProblem());
+    ~Form1() override;
 
     // The problem, P's walk along it, and where its figure and graph lie on the two surfaces.
-    const Lesson lesson;
+    Lesson lesson;
 
     // Command buttons.
     // Puts the figure, the graph and the distance back to the start.
@@ -107,6 +111,10 @@ public:
     void Form_Load();
     void syokigamen_Click();
     void end_Click();
+    // The lesson of another problem, at its start.
+    void setProblem(const Problem &problem);
+    // The teacher's setup window over the lesson; not while P walks by itself.
+    void openSetup();
 
     // figure/stepforward.cpp, figure/stepback.cpp
     void susumu_Click();
@@ -131,9 +139,15 @@ private:
                                  {Key::F5, &jidou},
                                  {Key::Escape, &tomeru}}};
 
+    // The setup window, made the first time it is opened. It goes before the window it is
+    // modal to.
+    std::unique_ptr<Form2> setup;
+
     // app/form1.cpp
     void placeControls();
     void connectHandlers();
+    // The presenter keys, and Ctrl+, for the setup window.
+    bool previewKey(const KeyPress &press);
 
     // The last step of the route.
     Int16 LastStep() const;

@@ -11,3 +11,17 @@ Lesson lessonFor(const Problem &given)
     Look look{fitBoard(walk), fitGraph(walk)};
     return {std::move(walk), std::move(look)};
 }
+
+PointF boardPoint(const Lesson &lesson, const Place &place)
+{
+    const BoardLook &board = lesson.look.board;
+    return {(board.originX + board.scale * place.x).toDouble(),
+            (board.originY - board.scale * place.y).toDouble()};
+}
+
+PointF graphPoint(const Lesson &lesson, Rational x, Rational y)
+{
+    const GraphLook &graph = lesson.look.graph;
+    return {(graph.originX + graph.perStep * x).toDouble(),
+            (graph.originY - graph.perArea * y).toDouble()};
+}

@@ -10,16 +10,21 @@ constexpr Color gridColor{0, 128, 0};
 // The grid lines, the numbers and the units are where the lesson's look puts them; today's
 // numbers are spaced by hand so that, in the character widths the surface lays its text out in,
 // each stands under its grid line. The axes are the same for every problem.
-void Form1::DrawGraphGrid()
+void drawGraphPaper(PictureBox &paper, const Lesson &lesson)
 {
     const GraphLook &graph = lesson.look.graph;
-    gamen.cls();
+    paper.cls();
     for (const double y : graph.rows)
-        gamen.line({graph.rowFrom, y}, {graph.rowTo, y}, gridColor);
+        paper.line({graph.rowFrom, y}, {graph.rowTo, y}, gridColor);
     for (const double x : graph.columns)
-        gamen.line({x, graph.columnFrom}, {x, graph.columnTo}, gridColor);
-    gamen.line({30, 201}, {365, 201}, gridColor);
-    gamen.line({49, 220}, {49, 40}, gridColor);
+        paper.line({x, graph.columnFrom}, {x, graph.columnTo}, gridColor);
+    paper.line({30, 201}, {365, 201}, gridColor);
+    paper.line({49, 220}, {49, 40}, gridColor);
     for (const PrintedText &text : graph.texts)
-        printText(gamen, text);
+        printText(paper, text);
+}
+
+void Form1::DrawGraphGrid()
+{
+    drawGraphPaper(gamen, lesson);
 }

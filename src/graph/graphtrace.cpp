@@ -5,12 +5,6 @@
 #include "app/parking.h"
 
 namespace {
-PointF graphPoint(const GraphLook &graph, Rational x, Rational y)
-{
-    return {(graph.originX + graph.perStep * x).toDouble(),
-            (graph.originY - graph.perArea * y).toDouble()};
-}
-
 // Where each piece's line waits, in the order of the pieces.
 const ParkingPlace &traceParking(int piece)
 {
@@ -32,10 +26,9 @@ LineControl &Form1::TraceLine(int piece)
 // The piece of the graph from its start to x.
 void Form1::PlaceGraphPiece(int piece, Rational to)
 {
-    const GraphLook &graph = lesson.look.graph;
     const Piece &line = lesson.walk.pieces()[piece];
-    PlaceLine(TraceLine(piece), graphPoint(graph, line.from, line.at(line.from)),
-              graphPoint(graph, to, line.at(to)));
+    PlaceLine(TraceLine(piece), graphPoint(lesson, line.from, line.at(line.from)),
+              graphPoint(lesson, to, line.at(to)));
 }
 
 // The piece P's step ends on moves to end at P's distance, after any piece the step passed the

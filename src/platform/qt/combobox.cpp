@@ -4,9 +4,28 @@
 #include "platform/qt/natives.h"
 #include "platform/qt/qtext.h"
 
-ComboBox::ComboBox(Window &window)
-    : Control(window, std::make_unique<Native>(new DropDownCombo(parentWidget(window))))
-{}
+#include <QLineEdit>
+
+namespace {
+QComboBox *makeCombo(ComboStyle style, QWidget *parent)
+{
+    if (style == ComboStyle::Editable)
+        return new DropDownCombo(parent);
+    return new QComboBox(parent);
+}
+} // namespace
+
+// A choice from the list is a change in either style; in an editable box so is every edit,
+// which textEdited reports without the program's own setText.
+ComboBox::ComboBox(Window &window, ComboStyle style)
+    : Control(window, std::make_unique<Native>(makeCombo(style, parentWidget(window)))),
+      m_style(style)
+{
+    auto &combo = widgetOf<QComboBox>(*this);
+    QObject::connect(&combo, &QComboBox::activated, [this] { handleChange(); });
+    if (combo.lineEdit() != nullptr)
+        QObject::connect(combo.lineEdit(), &QLineEdit::textEdited, [this] { handleChange(); });
+}
 
 void ComboBox::applyAddedItems(const std::vector<std::u16string> &items)
 {
@@ -24,7 +43,12 @@ std::u16string ComboBox::text() const
     return fromQString(widgetOf<QComboBox>(*this).currentText());
 }
 
+// A list-only box shows the item of that text, if it has one.
 void ComboBox::setText(const std::u16string &text)
 {
-    widgetOf<QComboBox>(*this).setEditText(toQString(text));
+    auto &combo = widgetOf<QComboBox>(*this);
+    if (m_style == ComboStyle::Editable)
+        combo.setEditText(toQString(text));
+    else
+        combo.setCurrentIndex(combo.findText(toQString(text)));
 }

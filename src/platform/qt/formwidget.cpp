@@ -1,9 +1,12 @@
 #include "platform/qt/formwidget.h"
 
 #include "platform/qt/natives.h"
+#include "platform/qt/qtext.h"
 #include "platform/window.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QResizeEvent>
 
 const LayoutFit &FormWidget::fit() const
@@ -20,6 +23,21 @@ void FormWidget::closeEvent(QCloseEvent *event)
 {
     m_window.handleClose();
     event->accept();
+}
+
+void FormWidget::contextMenuEvent(QContextMenuEvent *event)
+{
+    const std::vector<MenuItem> &items = m_window.contextMenu();
+    if (items.empty()) {
+        event->ignore();
+        return;
+    }
+    QMenu menu(this);
+    for (const MenuItem &item : items)
+        menu.addAction(toQString(item.text));
+    const QAction *const chosen = menu.exec(event->globalPos());
+    if (chosen != nullptr)
+        m_window.handleMenuChoice(int(menu.actions().indexOf(chosen)));
 }
 
 void FormWidget::resizeEvent(QResizeEvent *event)

@@ -22,6 +22,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A right click, the menu key or Shift+F10 anywhere a control has no menu of its own.
+    void contextMenuEvent(QContextMenuEvent *event) override;
     // The layout fits the client area anew at every size.
     void resizeEvent(QResizeEvent *event) override;
     // On another screen, or at another device pixel ratio, the surfaces are drawn again at the

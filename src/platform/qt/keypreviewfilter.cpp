@@ -18,6 +18,11 @@ Key keyOf(int key)
         return Key::F5;
     case Qt::Key_Escape:
         return Key::Escape;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Key::Enter;
+    case Qt::Key_Comma:
+        return Key::Comma;
     default:
         return Key::Other;
     }
@@ -25,7 +30,8 @@ Key keyOf(int key)
 
 KeyPress pressOf(const QKeyEvent &event)
 {
-    return {keyOf(event.key()), (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier};
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    return {keyOf(event.key()), modifiers != Qt::NoModifier, modifiers == Qt::ControlModifier};
 }
 } // namespace
 

@@ -26,3 +26,12 @@ void showMessage(const Window &window, const std::u16string &text)
     box->setWindowModality(Qt::WindowModal);
     box->open();
 }
+
+// The text itself is what the command line takes.
+std::u16string problemLink(const std::u16string &problemText)
+{
+    return problemText;
+}
+
+// A desktop edition opens on what its command line gives; there is no address to keep.
+void keepProblem(const std::u16string &) {}

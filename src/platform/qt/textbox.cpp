@@ -5,9 +5,13 @@
 
 #include "platform/qt/controlwidgets.h"
 
+// Only the user's edits are changes: textEdited, unlike textChanged, is not sent for setText.
 TextBox::TextBox(Window &window)
     : Control(window, std::make_unique<Native>(new LineEditWidget(parentWidget(window))))
-{}
+{
+    QObject::connect(&widgetOf<QLineEdit>(*this), &QLineEdit::textEdited,
+                     [this] { handleChange(); });
+}
 
 std::u16string TextBox::text() const
 {
@@ -17,4 +21,9 @@ std::u16string TextBox::text() const
 void TextBox::setText(const std::u16string &text)
 {
     widgetOf<QLineEdit>(*this).setText(toQString(text));
+}
+
+void TextBox::applyReadOnly()
+{
+    widgetOf<QLineEdit>(*this).setReadOnly(m_readOnly);
 }

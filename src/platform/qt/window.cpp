@@ -69,6 +69,29 @@ void Window::show()
     m_native->widget->show();
 }
 
+// A dialog of the owner's: the window manager keeps it in front of the owner, and Qt takes
+// no input for the owner while it is shown.
+void Window::showModal(Window &owner)
+{
+    FormWidget &widget = *m_native->widget;
+    QWidget &ownerWidget = *owner.native().widget;
+    if (widget.parentWidget() != &ownerWidget) {
+        widget.setParent(&ownerWidget, Qt::Dialog);
+        widget.setWindowModality(Qt::WindowModal);
+    }
+    widget.move(ownerWidget.geometry().center() - widget.rect().center());
+    widget.show();
+    widget.activateWindow();
+}
+
+void Window::hide()
+{
+    m_native->widget->hide();
+}
+
+// The menu is made from the items as they are when the user asks for it.
+void Window::applyContextMenu() {}
+
 void Window::announce(const std::u16string &text)
 {
     m_native->widget->announcer.announce(text);
