@@ -107,6 +107,10 @@ public:
     // 1 asks automatic play to stop before its next step.
     Int16 StopRequested;
 
+    // The teacher's setup window, made the first time it is opened. It goes before the window
+    // it is modal to.
+    std::unique_ptr<Form2> setup;
+
     // app/form1.cpp
     void Form_Load();
     void syokigamen_Click();
@@ -138,10 +142,6 @@ private:
                                  {Key::PageUp, &modoru},
                                  {Key::F5, &jidou},
                                  {Key::Escape, &tomeru}}};
-
-    // The setup window, made the first time it is opened. It goes before the window it is
-    // modal to.
-    std::unique_ptr<Form2> setup;
 
     // app/form1.cpp
     void placeControls();
