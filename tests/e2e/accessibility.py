@@ -1,6 +1,7 @@
 """Reads the running program through AT-SPI and presses its buttons through their AT-SPI actions,
 as a screen reader and its user would. Prints one line per check; stops at the first failure."""
 import re
+import subprocess
 import sys
 import time
 
@@ -121,3 +122,26 @@ wait_for("the last announcement", lambda: len(announced) >= len(expected), secon
 told = [int(re.search(r"Ｂから(\d+)cm", text).group(1)) for text in announced]
 expect("the distances announced, one event per change", told, expected)
 print("ok 7 - every step and the reset are announced once, and nothing else")
+
+# The setup window, opened by its key in the lesson, is a window of its own whose every field
+# and button a screen reader finds by its name.
+subprocess.run(["xdotool", "search", "--sync", "--name", "関数", "windowfocus", "--sync",
+                "key", "ctrl+comma"], check=True)
+wait_for("the setup window", lambda: any(
+    w is not None and w.name == "問題の設定" and w.getState().contains(pyatspi.STATE_SHOWING)
+    for w in program))
+setup = next(w for w in program if w is not None and w.name == "問題の設定")
+find(setup, pyatspi.ROLE_COMBO_BOX, "図形")
+find(setup, pyatspi.ROLE_COMBO_BOX, "速さ（毎秒 cm）")
+for name in ["ＡＢ（cm）", "ＢＣ（cm）", "ＡＤ（cm）", "点Ｐの動き", "三角形（Ｐと２つの点）",
+             "Ｍを真ん中の点とする辺", "リンク"]:
+    find(setup, pyatspi.ROLE_TEXT, name)
+for name in ["リンクをコピー", "教科書の問題に戻す", "この問題にする", "キャンセル"]:
+    find(setup, pyatspi.ROLE_PUSH_BUTTON, name)
+preview = find(setup, pyatspi.ROLE_FILLER, "グラフの見本")
+expect("the graph's preview", preview.description,
+       "グラフ：x = 0〜28、y = 6x（0〜8）、y = 48（8〜20）、y = −6x + 168（20〜28）")
+press(find(setup, pyatspi.ROLE_PUSH_BUTTON, "キャンセル"))
+wait_for("the setup window closed",
+         lambda: not setup.getState().contains(pyatspi.STATE_SHOWING))
+print("ok 8 - the setup window: every field, the graph's preview and the buttons by name")
