@@ -13,22 +13,6 @@ std::u16string ascii(const std::string &text)
     return std::u16string(text.begin(), text.end());
 }
 
-std::u16string corners(const std::vector<Corner> &route)
-{
-    std::u16string text;
-    for (const Corner corner : route)
-        text += char16_t(u'A' + int(corner));
-    return text;
-}
-
-std::u16string fixedPoints(const std::array<FixedPoint, 2> &fixed)
-{
-    std::u16string text;
-    for (const FixedPoint &point : fixed)
-        text += point.midpoint ? u'M' : char16_t(u'A' + int(point.corner));
-    return text;
-}
-
 bool isPlain(char16_t c)
 {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
@@ -163,10 +147,10 @@ SetupFields fieldsOf(const Problem &problem)
     fields.bc = ascii(std::to_string(problem.bc));
     if (problem.figure == Figure::Trapezoid)
         fields.ad = ascii(std::to_string(problem.ad));
-    fields.route = corners(problem.route);
-    fields.triangle = fixedPoints(problem.fixed);
+    fields.route = routeText(problem.route);
+    fields.triangle = fixedText(problem.fixed);
     if (problem.m)
-        fields.m = corners({problem.m->from, problem.m->to});
+        fields.m = routeText({problem.m->from, problem.m->to});
     fields.speed = decimalString(problem.speed);
     return fields;
 }

@@ -173,6 +173,9 @@ std::u16string formulaText(const Piece &piece);
 // What a screen reader hears about the blackboard after x steps, for instance
 // "点Ｐ：Ｂから6cm（辺ＢＣ上）、三角形ＰＡＢの面積 18cm²".
 std::u16string boardText(const RouteWalk &walk, int steps);
+// The corners as a link writes them, in ASCII capitals: "BCDA"; the fixed points: "AB", "CM".
+std::u16string routeText(const std::vector<Corner> &route);
+std::u16string fixedText(const std::array<FixedPoint, 2> &fixed);
 // The problem as a link's text after "#": figure, ab, bc, ad (a trapezoid's), route, triangle, m
 // (when M is used) and speed (when it is not 1), in that order.
 std::u16string linkText(const Problem &problem);

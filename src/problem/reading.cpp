@@ -300,22 +300,6 @@ std::u16string figureName(Figure figure)
     return u"直角三角形";
 }
 
-std::u16string routeText(const std::vector<Corner> &route)
-{
-    std::u16string text;
-    for (const Corner corner : route)
-        text += char16_t(u'A' + int(corner));
-    return text;
-}
-
-std::u16string fixedText(const std::array<FixedPoint, 2> &fixed)
-{
-    std::u16string text;
-    for (const FixedPoint &point : fixed)
-        text += point.midpoint ? u'M' : char16_t(u'A' + int(point.corner));
-    return text;
-}
-
 ProblemError error(Key key, const std::u16string &reason)
 {
     return {std::u16string(keyNames[key]), reason};
@@ -518,6 +502,22 @@ std::u16string todaysValue(Key key)
     return u"";
 }
 } // namespace
+
+std::u16string routeText(const std::vector<Corner> &route)
+{
+    std::u16string text;
+    for (const Corner corner : route)
+        text += char16_t(u'A' + int(corner));
+    return text;
+}
+
+std::u16string fixedText(const std::array<FixedPoint, 2> &fixed)
+{
+    std::u16string text;
+    for (const FixedPoint &point : fixed)
+        text += point.midpoint ? u'M' : char16_t(u'A' + int(point.corner));
+    return text;
+}
 
 std::optional<ProblemError> checkProblem(const Problem &problem)
 {
