@@ -9,8 +9,13 @@
 // from 0 to the last step and give the area at every step, that is not 0 all along, and whose
 // link text, also written in full-width characters, reads back as the same problem.
 //
+// The same input, cut at its line breaks, is also typed into the setup window's fields (the first
+// line's first character choosing the figure): the fields must give a problem that checks out,
+// the one their link text reads as, or at least one message in plain characters, and never both.
+//
 // The input is read as UTF-8 that may also spell lone surrogates (ED A0 80 is U+D800); any other
 // byte that is not UTF-8 stands for the code unit of its own value.
+#include "app/setupfields.h"
 #include "problem/problem.h"
 
 #include <cstdint>
@@ -163,6 +168,49 @@ void checkUsed(const std::u16string &text, const ProblemReading &reading)
     }
 }
 
+SetupFields fieldsOf(const std::u16string &text)
+{
+    std::array<std::u16string, setupFieldCount> lines;
+    std::size_t line = 0;
+    for (const char16_t c : text) {
+        if (c == u'\n' && line + 1 < lines.size())
+            ++line;
+        else
+            lines[line] += c;
+    }
+    SetupFields fields;
+    fields.figure = FigureChoice(lines[0].empty() ? 0 : lines[0][0] % 4);
+    fields.ab = lines[1];
+    fields.bc = lines[2];
+    fields.ad = lines[3];
+    fields.route = lines[4];
+    fields.triangle = lines[5];
+    fields.m = lines[6];
+    fields.speed = lines[7];
+    return fields;
+}
+
+void checkFieldsOf(const std::u16string &text)
+{
+    const SetupFields fields = fieldsOf(text);
+    const SetupCheck check = checkFields(fields);
+    std::size_t messages = 0;
+    for (const std::u16string &message : check.messages) {
+        expect(plain(message) && message.size() < 600, "a field's message is plain and brief", text,
+               message);
+        messages += message.empty() ? 0 : 1;
+    }
+    if (!check.problem) {
+        expect(messages > 0, "fields that give no problem say why", text);
+        return;
+    }
+    expect(messages == 0, "fields that give a problem say nothing against it", text);
+    expect(!checkProblem(*check.problem), "the fields' problem checks out", text);
+    const ProblemReading link = readProblem(fieldsText(fields));
+    expect(!link.error && link.problem.sameAs(*check.problem), "the fields read as their link",
+           text, fieldsText(fields));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -176,5 +224,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         checkRefused(text, reading);
     else
         checkUsed(text, reading);
+    checkFieldsOf(text);
     return 0;
 }
