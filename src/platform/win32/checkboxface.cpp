@@ -23,12 +23,12 @@ struct Themes
     DrawThemePart draw = nullptr;
     ThemePartSize partSize = nullptr;
 
-    // The button class's visual style at the layout's scale, or nullptr. Opened for no window:
+    // The button class's visual style at a layout scale, or nullptr. Opened for no window:
     // opened for the check box, it would become the one the system draws the box with.
-    HANDLE buttonTheme() const
+    HANDLE buttonTheme(double scale) const
     {
         if (openForDpi != nullptr)
-            return openForDpi(nullptr, L"Button", UINT(std::lround(96 * deviceScale())));
+            return openForDpi(nullptr, L"Button", UINT(std::lround(96 * scale)));
         return open != nullptr ? open(nullptr, L"Button") : nullptr;
     }
 };
@@ -83,12 +83,12 @@ int themeState(UINT itemState, LRESULT buttonState)
 // The visual style draws its square at its own size for the scale's dots per inch, which is the
 // square's scaled size where the style has an image for it (the styles of Windows 10 and later).
 // Where its square is smaller, the classic one is drawn, which takes any size.
-void drawSquare(HWND box, HDC dc, const RECT &square, UINT itemState)
+void drawSquare(HWND box, HDC dc, const RECT &square, UINT itemState, double scale)
 {
     const LRESULT state = SendMessageW(box, BM_GETSTATE, 0, 0);
     const Themes &functions = themes();
     if (functions.draw != nullptr && functions.close != nullptr && functions.partSize != nullptr)
-        if (const HANDLE theme = functions.buttonTheme()) {
+        if (const HANDLE theme = functions.buttonTheme(scale)) {
             const int stateId = themeState(itemState, state);
             SIZE own{};
             const bool fits = SUCCEEDED(functions.partSize(theme, dc, checkBoxPart, stateId,
@@ -116,20 +116,22 @@ void drawSquare(HWND box, HDC dc, const RECT &square, UINT itemState)
 
 LRESULT drawCheckBoxFace(const Window &window, const NMCUSTOMDRAW &draw)
 {
-    if (deviceScale() == 1 || draw.dwDrawStage != CDDS_PREPAINT)
+    const double scale = window.fit().scale;
+    if (scale == 1 || draw.dwDrawStage != CDDS_PREPAINT)
         return CDRF_DODEFAULT;
     const HWND box = draw.hdr.hwndFrom;
     RECT client;
     GetClientRect(box, &client);
     FillRect(draw.hdc, &client, solidBrush(window.backColor()));
     // The system's square is 13 pixels at 96 dots per inch.
-    const int side = std::max(1, devicePixels(13));
+    const int side = std::max(1, devicePixels(13, scale));
     const int top = (client.bottom - side) / 2;
-    drawSquare(box, draw.hdc, {0, top, side, top + side}, draw.uItemState);
+    drawSquare(box, draw.hdc, {0, top, side, top + side}, draw.uItemState, scale);
     const LRESULT cues = SendMessageW(box, WM_QUERYUISTATE, 0, 0);
     if ((draw.uItemState & CDIS_FOCUS) != 0 && (cues & UISF_HIDEFOCUS) == 0) {
-        RECT focus{side + devicePixels(3), std::max<LONG>(0, top - devicePixels(1)), client.right,
-                   std::min<LONG>(client.bottom, top + side + devicePixels(1))};
+        RECT focus{side + devicePixels(3, scale), std::max<LONG>(0, top - devicePixels(1, scale)),
+                   client.right,
+                   std::min<LONG>(client.bottom, top + side + devicePixels(1, scale))};
         if (focus.left < focus.right)
             DrawFocusRect(draw.hdc, &focus);
     }

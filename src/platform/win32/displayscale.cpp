@@ -32,8 +32,6 @@ double scaleOf(int dpi)
 {
     return std::max(dpi, 96) / 96.0;
 }
-
-double layoutScale = 1;
 } // namespace
 
 double dpiScale(HWND window)
@@ -56,23 +54,13 @@ RECT frameAround(Size client, DWORD style, DWORD extendedStyle, double scale)
     return frame;
 }
 
-double deviceScale()
+int devicePixels(double logical, double scale)
 {
-    return layoutScale;
+    return int(std::lround(logical * scale));
 }
 
-void setDeviceScale(double scale)
+RECT deviceRect(const RectF &logical, double scale)
 {
-    layoutScale = scale;
-}
-
-int devicePixels(double logical)
-{
-    return int(std::lround(logical * layoutScale));
-}
-
-RECT deviceRect(const RectF &logical)
-{
-    return {devicePixels(logical.left), devicePixels(logical.top), devicePixels(logical.right()),
-            devicePixels(logical.bottom())};
+    return {devicePixels(logical.left, scale), devicePixels(logical.top, scale),
+            devicePixels(logical.right(), scale), devicePixels(logical.bottom(), scale)};
 }

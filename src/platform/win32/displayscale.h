@@ -13,13 +13,12 @@ double dpiScale(HWND window);
 // makes it at that scale's dots per inch.
 RECT frameAround(Size client, DWORD style, DWORD extendedStyle, double scale);
 
-// The layout's scale: device pixels per logical pixel, the display's scale times the window's
-// fit. The window sets it whenever its fit changes; everything drawn and placed takes it.
-double deviceScale();
-void setDeviceScale(double scale);
+// A window's layout scale is its fit's: device pixels per logical pixel, the display's scale
+// times the fit's factor. Each window has its own, so everything drawn and placed in a window
+// takes that window's.
 
-// A logical length or coordinate in whole device pixels.
-int devicePixels(double logical);
+// A logical length or coordinate in whole device pixels at a layout scale.
+int devicePixels(double logical, double scale);
 
 // A logical rectangle in device pixels; its edges are rounded, so that neighbours still meet.
-RECT deviceRect(const RectF &logical);
+RECT deviceRect(const RectF &logical, double scale);

@@ -9,5 +9,7 @@
 #include <string>
 
 // Draws one line with its top-left at a logical point, each glyph centred in its fitted advance;
-// gives the width taken and the line height, in logical pixels. The font must be selected.
-SizeF drawFittedText(HDC dc, PointF topLeft, const std::u16string &text, const Font &font);
+// gives the width taken and the line height, in logical pixels. The font must be selected, at the
+// layout scale given.
+SizeF drawFittedText(HDC dc, PointF topLeft, const std::u16string &text, const Font &font,
+                     double scale);

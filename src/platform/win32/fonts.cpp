@@ -5,9 +5,7 @@
 #include "platform/win32/win32text.h"
 
 #include <initializer_list>
-#include <map>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -58,47 +56,39 @@ const std::u16string &faceName(Font::Face face)
     return face == Font::Face::Gothic ? gothic : userInterface;
 }
 
-namespace {
-// The fonts made, by face, em in device pixels and weight, each with the em in logical pixels it
-// was last asked for (0 for an em given in device pixels).
-struct MadeFont
+HFONT createFont(const Font &font, int deviceEm)
 {
-    HFONT handle = nullptr;
-    int logicalEm = 0;
-};
-std::map<std::tuple<Font::Face, int, bool>, MadeFont> made;
-} // namespace
-
-HFONT fontHandle(const Font &font)
-{
-    const int deviceEm = devicePixels(font.pixelSize);
-    const HFONT handle = fontHandle(font, deviceEm);
-    made[{font.face, deviceEm, font.bold}].logicalEm = font.pixelSize;
-    return handle;
+    return CreateFontW(-deviceEm, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wide(faceName(font.face)));
 }
 
-// A font asked for by its logical em is kept where that em is still its device em; the others
-// are let go. A resized window makes each of its sizes' fonts once, not for the program's life.
-void keepOnlyFontsAtScale()
+FontSet::~FontSet()
 {
-    for (auto font = made.begin(); font != made.end();) {
-        const int logicalEm = font->second.logicalEm;
-        if (logicalEm != 0 && devicePixels(logicalEm) != std::get<1>(font->first)) {
+    for (const auto &[key, made] : m_made)
+        DeleteObject(made.handle);
+}
+
+HFONT FontSet::at(const Font &font, double scale)
+{
+    const int deviceEm = devicePixels(font.pixelSize, scale);
+    Made &made = m_made[{font.face, deviceEm, font.bold}];
+    if (made.handle == nullptr)
+        made.handle = createFont(font, deviceEm);
+    made.logicalEm = font.pixelSize;
+    return made.handle;
+}
+
+// A font is kept where the em it was asked for is still its device em; the others are let go. A
+// resized window makes each of its sizes' fonts once, not for the program's life.
+void FontSet::keepOnlyAt(double scale)
+{
+    for (auto font = m_made.begin(); font != m_made.end();) {
+        if (devicePixels(font->second.logicalEm, scale) != std::get<1>(font->first)) {
             DeleteObject(font->second.handle);
-            font = made.erase(font);
+            font = m_made.erase(font);
         } else {
             ++font;
         }
     }
-}
-
-HFONT fontHandle(const Font &font, int deviceEm)
-{
-    HFONT &handle = made[{font.face, deviceEm, font.bold}].handle;
-    if (handle == nullptr)
-        handle = CreateFontW(-deviceEm, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
-                             FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             wide(faceName(font.face)));
-    return handle;
 }

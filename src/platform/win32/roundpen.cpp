@@ -6,16 +6,16 @@
 #include <algorithm>
 
 namespace {
-HPEN createRoundPen(Color color, int width)
+HPEN createRoundPen(Color color, int width, double scale)
 {
     const LOGBRUSH brush{BS_SOLID, colorRef(color), 0};
     return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                        DWORD(std::max(1, devicePixels(width))), &brush, 0, nullptr);
+                        DWORD(std::max(1, devicePixels(width, scale))), &brush, 0, nullptr);
 }
 } // namespace
 
-RoundPen::RoundPen(HDC dc, Color color, int width)
-    : m_dc(dc), m_pen(createRoundPen(color, width)), m_previous(SelectObject(dc, m_pen))
+RoundPen::RoundPen(HDC dc, Color color, int width, double scale)
+    : m_dc(dc), m_pen(createRoundPen(color, width, scale)), m_previous(SelectObject(dc, m_pen))
 {}
 
 RoundPen::~RoundPen()

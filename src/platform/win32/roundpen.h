@@ -5,12 +5,12 @@
 
 #include <windows.h>
 
-// Made for one drawing call at a logical width, selected into the device context and deleted
-// after.
+// Made for one drawing call at a logical width and a layout scale, selected into the device
+// context and deleted after.
 class RoundPen
 {
 public:
-    RoundPen(HDC dc, Color color, int width);
+    RoundPen(HDC dc, Color color, int width, double scale);
     ~RoundPen();
     RoundPen(const RoundPen &) = delete;
     RoundPen &operator=(const RoundPen &) = delete;

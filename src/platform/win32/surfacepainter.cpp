@@ -1,7 +1,6 @@
 #include "platform/surfacepainter.h"
 
 #include "platform/win32/brushes.h"
-#include "platform/win32/fonts.h"
 #include "platform/win32/natives.h"
 #include "platform/win32/roundpen.h"
 #include "platform/win32/win32text.h"
@@ -25,7 +24,7 @@ RECT deviceBox(const RectF &box, double scale)
 void SurfacePainter::drawLine(const LineF &line, Color color, int width)
 {
     const HDC dc = m_native.dc;
-    const RoundPen pen(dc, color, width);
+    const RoundPen pen(dc, color, width, m_native.scale);
     MoveToEx(dc, device(line.x1, m_native.scale), device(line.y1, m_native.scale), nullptr);
     LineTo(dc, device(line.x2, m_native.scale), device(line.y2, m_native.scale));
 }
@@ -51,7 +50,7 @@ void SurfacePainter::drawText(const RectF &box, const std::u16string &text, cons
     const HDC dc = m_native.dc;
     const RECT rect = deviceBox(box, m_native.scale);
     FillRect(dc, &rect, solidBrush(back));
-    const HGDIOBJ previous = SelectObject(dc, fontHandle(font));
+    const HGDIOBJ previous = SelectObject(dc, m_native.fonts.at(font, m_native.scale));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colorRef(fore));
     SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);

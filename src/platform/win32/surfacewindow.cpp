@@ -11,18 +11,18 @@
 
 namespace {
 // The edge's two rings share the border's device pixels, the inner one taking any odd pixel.
-void drawSunkenBorder(HDC dc, RECT rect)
+void drawSunkenBorder(HDC dc, RECT rect, int border)
 {
-    const int outer = deviceBorder() / 2;
+    const int outer = border / 2;
     for (int i = 0; i < outer; ++i)
         DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-    for (int i = outer; i < deviceBorder(); ++i)
+    for (int i = outer; i < border; ++i)
         DrawEdge(dc, &rect, BDR_SUNKENINNER, BF_RECT | BF_ADJUST);
 }
 
-void paintControls(const PictureBox &surface, HDC dc)
+void paintControls(const PictureBox &surface, HDC dc, double scale)
 {
-    SurfacePainter::Native native{dc, deviceScale()};
+    SurfacePainter::Native native{dc, scale, surface.native().window.native().fonts};
     SurfacePainter painter(native);
     surface.paintControls(painter);
 }
@@ -32,9 +32,10 @@ void paintSurface(Control::Native &native, HDC dc, const RECT &dirty)
 {
     RECT client;
     GetClientRect(native.hwnd, &client);
-    drawSunkenBorder(dc, client);
+    const double scale = native.imageScale;
+    const int border = deviceBorder(scale);
+    drawSunkenBorder(dc, client, border);
     const SurfaceImage &image = *native.image;
-    const int border = deviceBorder();
     const RECT area{std::max<LONG>(dirty.left - border, 0), std::max<LONG>(dirty.top - border, 0),
                     std::min<LONG>(dirty.right - border, image.size().width),
                     std::min<LONG>(dirty.bottom - border, image.size().height)};
@@ -51,7 +52,7 @@ void paintSurface(Control::Native &native, HDC dc, const RECT &dirty)
     const HRGN clip = CreateRectRgnIndirect(&area);
     SelectClipRgn(scratch->dc(), clip);
     DeleteObject(clip);
-    paintControls(static_cast<const PictureBox &>(*native.owner), scratch->dc());
+    paintControls(static_cast<const PictureBox &>(*native.owner), scratch->dc(), scale);
     SelectClipRgn(scratch->dc(), nullptr);
     BitBlt(dc, area.left + border, area.top + border, width, height, scratch->dc(), area.left,
            area.top, SRCCOPY);
@@ -102,7 +103,7 @@ const wchar_t *surfaceWindowClass()
     return name;
 }
 
-int deviceBorder()
+int deviceBorder(double scale)
 {
-    return std::max(2, devicePixels(PictureBox::borderWidth));
+    return std::max(2, devicePixels(PictureBox::borderWidth, scale));
 }

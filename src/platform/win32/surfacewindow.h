@@ -8,5 +8,5 @@
 // A click gives the surface the keyboard focus, as a tab stop.
 const wchar_t *surfaceWindowClass();
 
-// The border's width in device pixels.
-int deviceBorder();
+// The border's width in device pixels at a layout scale.
+int deviceBorder(double scale);

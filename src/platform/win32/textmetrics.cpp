@@ -6,19 +6,22 @@
 
 #include <cmath>
 
-// Measured at device pixels and rounded up, so that a label sized by it holds its text at any
-// display scale.
+// Measured at device pixels at the display's scale and rounded up, so that a label sized by it
+// holds its text at the scale its window opens at. A text is measured for no window in
+// particular, so the font is made for the measurement alone.
 Size textSize(const Font &font, const std::u16string &text)
 {
+    const double scale = dpiScale(nullptr);
     const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(dc, fontHandle(font));
+    const HFONT handle = createFont(font, devicePixels(font.pixelSize, scale));
+    const HGDIOBJ previous = SelectObject(dc, handle);
     SIZE extent{};
     GetTextExtentPoint32W(dc, wide(text), int(text.size()), &extent);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, previous);
+    DeleteObject(handle);
     DeleteDC(dc);
-    const double scale = deviceScale();
     return {int(std::ceil(extent.cx / scale - 1e-9)),
             int(std::ceil(metrics.tmHeight / scale - 1e-9))};
 }
