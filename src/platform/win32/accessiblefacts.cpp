@@ -58,6 +58,8 @@ LONG stateOf(const Control::Native &native)
         state |= STATE_SYSTEM_UNAVAILABLE;
     if (!IsWindowVisible(native.hwnd))
         state |= STATE_SYSTEM_INVISIBLE;
+    if (const auto *box = dynamic_cast<const TextBox *>(&control); box && box->isReadOnly())
+        state |= STATE_SYSTEM_READONLY;
     return state | checkState(control);
 }
 

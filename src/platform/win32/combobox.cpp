@@ -3,12 +3,22 @@
 #include "platform/win32/natives.h"
 #include "platform/win32/win32text.h"
 
+#include <algorithm>
+
+namespace {
 // A drop-down combo box completes nothing by itself, and Enter in it only reaches the window as
-// the dialog's default command, which adds nothing.
-ComboBox::ComboBox(Window &window)
-    : Control(window, std::make_unique<Native>(
-                          window, Native::Kind::ComboBox, L"COMBOBOX",
-                          WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0))
+// the dialog's default command, which adds nothing. A drop-down list shows the item chosen.
+DWORD styleOf(ComboStyle style)
+{
+    return WS_TABSTOP | WS_GROUP | WS_VSCROLL |
+           (style == ComboStyle::Editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST);
+}
+} // namespace
+
+ComboBox::ComboBox(Window &window, ComboStyle style)
+    : Control(window, std::make_unique<Native>(window, Native::Kind::ComboBox, L"COMBOBOX",
+                                               styleOf(style), 0)),
+      m_style(style)
 {}
 
 void ComboBox::applyAddedItems(const std::vector<std::u16string> &items)
@@ -22,12 +32,24 @@ void ComboBox::setCurrentIndex(int index)
     SendMessageW(native().hwnd, CB_SETCURSEL, WPARAM(index), 0);
 }
 
+// A list-only box's text is its chosen item's.
 std::u16string ComboBox::text() const
 {
+    if (m_style == ComboStyle::List)
+        return itemText(int(SendMessageW(native().hwnd, CB_GETCURSEL, 0, 0)));
     return windowText(native().hwnd);
 }
 
+// A list-only box chooses the item of that text, or none where it has no such item. Neither
+// style reports the change as the user's.
 void ComboBox::setText(const std::u16string &text)
 {
-    SetWindowTextW(native().hwnd, wide(text));
+    native().settingText = true;
+    if (m_style == ComboStyle::List) {
+        const auto item = std::find(m_items.begin(), m_items.end(), text);
+        setCurrentIndex(item != m_items.end() ? int(item - m_items.begin()) : -1);
+    } else {
+        SetWindowTextW(native().hwnd, wide(text));
+    }
+    native().settingText = false;
 }

@@ -2,9 +2,8 @@
 #include "platform/control.h"
 
 #include "platform/checkbox.h"
+#include "platform/win32/contextmenu.h"
 #include "platform/win32/controlaccessible.h"
-#include "platform/win32/displayscale.h"
-#include "platform/win32/fonts.h"
 #include "platform/win32/natives.h"
 #include "platform/win32/surfaceimage.h"
 #include "platform/win32/win32text.h"
@@ -34,6 +33,8 @@ Control::Native::Native(Window &window, Kind kind, const wchar_t *className, DWO
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     window.native().controls.push_back(this);
     serveAccessibleObject(*this);
+    if (kind == Kind::Edit || kind == Kind::ComboBox)
+        passContextMenuOn(*this);
     showFont(window.font());
 }
 
@@ -45,7 +46,8 @@ Control::Native::~Native()
 
 void Control::Native::showFont(const Font &font) const
 {
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle(font)), TRUE);
+    const HFONT handle = window.native().fonts.at(font, window.fit().scale);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
 }
 
 Control::Native *controlOf(HWND hwnd)

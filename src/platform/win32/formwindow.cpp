@@ -1,10 +1,13 @@
 #include "platform/win32/formwindow.h"
 
+#include "platform/combobox.h"
 #include "platform/commandbutton.h"
 #include "platform/label.h"
+#include "platform/textbox.h"
 #include "platform/win32/brushes.h"
 #include "platform/win32/buttonface.h"
 #include "platform/win32/checkboxface.h"
+#include "platform/win32/contextmenu.h"
 #include "platform/win32/errorreport.h"
 #include "platform/win32/natives.h"
 #include "platform/win32/win32text.h"
@@ -14,22 +17,58 @@
 #endif
 
 namespace {
+using Kind = Control::Native::Kind;
+
+// A choice from a combo box's list, reported once the box shows it: the combo box sends
+// CBN_SELCHANGE before its edit field takes the item's text.
+constexpr UINT listChoiceMessage = WM_APP;
+
 Window::Native *nativeOf(HWND hwnd)
 {
     return reinterpret_cast<Window::Native *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-bool isClickable(Control::Native::Kind kind)
+bool isClickable(Kind kind)
 {
-    return kind == Control::Native::Kind::Button || kind == Control::Native::Kind::CheckBox;
+    return kind == Kind::Button || kind == Kind::CheckBox;
 }
 
-// A click on a command button or a check box; the check box has toggled itself already.
-void handleCommand(WPARAM wParam, LPARAM lParam)
+// A click on a command button or a check box (the check box has toggled itself already), or a
+// change the user made in a text box or a combo box; none while the program sets the text.
+void handleCommand(const Window::Native &window, WPARAM wParam, LPARAM lParam)
 {
     Control::Native *const control = controlOf(reinterpret_cast<HWND>(lParam));
-    if (control != nullptr && HIWORD(wParam) == BN_CLICKED && isClickable(control->kind))
+    if (control == nullptr)
+        return;
+    const WORD code = HIWORD(wParam);
+    if (code == BN_CLICKED && isClickable(control->kind))
         static_cast<ClickableControl &>(*control->owner).handleClick();
+    else if (control->settingText)
+        return;
+    else if (code == EN_CHANGE && control->kind == Kind::Edit)
+        static_cast<TextBox &>(*control->owner).handleChange();
+    else if (code == CBN_EDITCHANGE && control->kind == Kind::ComboBox)
+        static_cast<ComboBox &>(*control->owner).handleChange();
+    else if (code == CBN_SELCHANGE && control->kind == Kind::ComboBox)
+        PostMessageW(window.hwnd, listChoiceMessage, 0, lParam);
+}
+
+// The combo box may be gone by the time the message comes.
+void reportListChoice(LPARAM lParam)
+{
+    Control::Native *const control = controlOf(reinterpret_cast<HWND>(lParam));
+    if (control != nullptr && control->kind == Kind::ComboBox)
+        static_cast<ComboBox &>(*control->owner).handleChange();
+}
+
+// Text boxes and combo boxes, read-only or disabled, and their parts keep the system's colours;
+// the window's own child windows that are no control (the live region) take the window's.
+bool keepsSystemColours(const Window::Native &window, HWND hwnd)
+{
+    const Control::Native *const control = controlOf(hwnd);
+    if (control == nullptr)
+        return GetParent(hwnd) != window.hwnd;
+    return control->kind == Kind::Edit || control->kind == Kind::ComboBox;
 }
 
 // Caption labels on their own colours; check boxes on the window's, with their caption in it
@@ -39,7 +78,7 @@ LRESULT colourStatic(const Window &window, HDC dc, HWND hwnd)
     const Control::Native *const control = controlOf(hwnd);
     Color back = window.backColor();
     Color fore = window.backColor();
-    if (control != nullptr && control->kind == Control::Native::Kind::Label) {
+    if (control != nullptr && control->kind == Kind::Label) {
         const auto &label = static_cast<const Label &>(*control->owner);
         back = label.backColor().value_or(window.backColor());
         fore = label.foreColor();
@@ -65,8 +104,15 @@ LRESULT handle(Window::Native &window, UINT message, WPARAM wParam, LPARAM lPara
 {
     switch (message) {
     case WM_COMMAND:
-        handleCommand(wParam, lParam);
+        handleCommand(window, wParam, lParam);
         return 0;
+    case listChoiceMessage:
+        reportListChoice(lParam);
+        return 0;
+    case WM_CONTEXTMENU:
+        if (openContextMenu(window, lParam))
+            return 0;
+        return DefWindowProcW(window.hwnd, message, wParam, lParam);
     case WM_DRAWITEM:
         if (const Control::Native *button =
                 controlOf(reinterpret_cast<const DRAWITEMSTRUCT *>(lParam)->hwndItem))
@@ -75,6 +121,8 @@ LRESULT handle(Window::Native &window, UINT message, WPARAM wParam, LPARAM lPara
         return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
+        if (keepsSystemColours(window, reinterpret_cast<HWND>(lParam)))
+            return DefWindowProcW(window.hwnd, message, wParam, lParam);
         return colourStatic(window.owner, reinterpret_cast<HDC>(wParam),
                             reinterpret_cast<HWND>(lParam));
     case WM_ERASEBKGND: {
@@ -105,8 +153,7 @@ LRESULT handle(Window::Native &window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_NOTIFY: {
         auto &header = *reinterpret_cast<NMHDR *>(lParam);
         const Control::Native *const control = controlOf(header.hwndFrom);
-        if (header.code == NM_CUSTOMDRAW && control != nullptr &&
-            control->kind == Control::Native::Kind::CheckBox)
+        if (header.code == NM_CUSTOMDRAW && control != nullptr && control->kind == Kind::CheckBox)
             return drawCheckBoxFace(window.owner, *reinterpret_cast<NMCUSTOMDRAW *>(lParam));
         return 0;
     }
@@ -114,12 +161,16 @@ LRESULT handle(Window::Native &window, UINT message, WPARAM wParam, LPARAM lPara
         if (window.lastFocus != nullptr)
             SetFocus(window.lastFocus);
         return 0;
+    // The program's window goes with its frame, and the program with it; a window it owns stays,
+    // for the program to hide.
     case WM_CLOSE:
         window.owner.handleClose();
-        DestroyWindow(window.hwnd);
+        if (GetWindow(window.hwnd, GW_OWNER) == nullptr)
+            DestroyWindow(window.hwnd);
         return 0;
     case WM_DESTROY:
-        PostQuitMessage(0);
+        if (GetWindow(window.hwnd, GW_OWNER) == nullptr)
+            PostQuitMessage(0);
         return 0;
     default:
         return DefWindowProcW(window.hwnd, message, wParam, lParam);

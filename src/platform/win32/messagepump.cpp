@@ -15,6 +15,10 @@ Key keyOf(WPARAM virtualKey)
         return Key::F5;
     case VK_ESCAPE:
         return Key::Escape;
+    case VK_RETURN:
+        return Key::Enter;
+    case VK_OEM_COMMA:
+        return Key::Comma;
     default:
         return Key::Other;
     }
@@ -27,9 +31,9 @@ bool isHeld(int virtualKey)
 
 KeyPress pressOf(const MSG &message)
 {
-    const bool withModifiers = isHeld(VK_SHIFT) || isHeld(VK_CONTROL) || isHeld(VK_MENU) ||
-                               isHeld(VK_LWIN) || isHeld(VK_RWIN);
-    return {keyOf(message.wParam), withModifiers};
+    const bool others = isHeld(VK_SHIFT) || isHeld(VK_MENU) || isHeld(VK_LWIN) || isHeld(VK_RWIN);
+    const bool control = isHeld(VK_CONTROL);
+    return {keyOf(message.wParam), others || control, control && !others};
 }
 
 // A key comes as a system key when no control has the focus, as after the focused button was
@@ -39,9 +43,23 @@ bool isKeyPress(const MSG &message)
     return message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
 }
 
+// An open combo box list takes the keys, as a list in a window of its own would: Enter and Escape
+// close it, arrows move in it.
+bool isListOpen(HWND focus)
+{
+    for (HWND hwnd = focus; hwnd != nullptr; hwnd = GetParent(hwnd)) {
+        const Control::Native *const control = controlOf(hwnd);
+        if (control != nullptr)
+            return control->kind == Control::Native::Kind::ComboBox &&
+                   SendMessageW(hwnd, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    }
+    return false;
+}
+
 bool previewed(const MSG &message, Window::Native &window)
 {
-    return isKeyPress(message) && window.owner.previewKey(pressOf(message));
+    return isKeyPress(message) && !isListOpen(message.hwnd) &&
+           window.owner.previewKey(pressOf(message));
 }
 
 // F11 switches full screen on and off wherever the focus is; a key held down switches once.

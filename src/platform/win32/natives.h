@@ -4,6 +4,7 @@
 #include "platform/control.h"
 #include "platform/shared/drawingrecord.h"
 #include "platform/surfacepainter.h"
+#include "platform/win32/fonts.h"
 #include "platform/window.h"
 
 #include <windows.h>
@@ -37,6 +38,8 @@ struct Control::Native
     std::unique_ptr<SurfaceImage> image;
     double imageScale = 0;
     DrawingRecord drawing;
+    // While the program's own setText runs: the change it makes is no user's.
+    bool settingText = false;
 };
 
 struct Window::Native
@@ -52,6 +55,10 @@ struct Window::Native
     // The child that had the focus when the window was last deactivated.
     HWND lastFocus = nullptr;
     std::unique_ptr<LiveRegion> liveRegion;
+    // The fonts of the controls and surfaces, at the window's layout scale.
+    FontSet fonts;
+    // The context menu made from the window's items, or nullptr while it has none.
+    HMENU contextMenu = nullptr;
     // The display's scale where the window is (dpiScale), as WM_DPICHANGED last told it.
     double dpiScale = 1;
     // Full screen (F11), and the frame's style and place to go back to.
@@ -69,6 +76,7 @@ struct SurfacePainter::Native
 {
     HDC dc;
     double scale;
+    FontSet &fonts;
 };
 
 // The native peer behind a child window of the program, or nullptr for any other window.

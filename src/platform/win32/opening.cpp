@@ -29,3 +29,12 @@ void showMessage(const Window &window, const std::u16string &text)
 {
     MessageBoxW(window.native().hwnd, wide(text), L"tavilo", MB_OK | MB_ICONWARNING);
 }
+
+// The text itself is what the command line takes.
+std::u16string problemLink(const std::u16string &problemText)
+{
+    return problemText;
+}
+
+// A desktop edition opens on what its command line gives; there is no address to keep.
+void keepProblem(const std::u16string &) {}
