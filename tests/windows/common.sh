@@ -63,3 +63,43 @@ build_msaa_client() {
 msaa_client() {
     wine "$work/msaa_client.exe" "$@" 2>/dev/null | tr -d '\r'
 }
+
+tab=$'\t'
+
+# Problem 1 as a link gives it: a rectangle, AB 6 and BC 8, P from B round C and D to A at 2 cm a
+# second, the triangle PAB; 11 steps.
+problem1='figure=rectangle&ab=6&bc=8&route=BCDA&triangle=AB&speed=2'
+
+# What the blackboard tells after x seconds of problem 1.
+board_text() {
+    local x=$1 place area
+    case $x in
+    0) place=頂点Ｂ ;; 4) place=頂点Ｃ ;; 7) place=頂点Ｄ ;; 11) place=頂点Ａ ;;
+    *) if [ "$x" -lt 4 ]; then place=辺ＢＣ上; elif [ "$x" -lt 7 ]; then place=辺ＣＤ上; else place=辺ＤＡ上; fi ;;
+    esac
+    if [ "$x" -le 4 ]; then area=$((6 * x)); elif [ "$x" -le 7 ]; then area=24; else area=$((66 - 6 * x)); fi
+    echo "点Ｐ：Ｂから$((2 * x))cm（$place）、三角形ＰＡＢの面積 ${area}cm²"
+}
+
+# The client's line of a control of the lesson's window by its name.
+control_line() {
+    msaa_client controls | grep -m 1 "^$1$tab"
+}
+
+# The distance box and the blackboard, as a screen reader reads them after x seconds.
+read_step() {
+    local distance board
+    distance=$(control_line '点Ｐの進んだ距離（cm）' | cut -f 4)
+    board=$(control_line '黒板' | cut -f 5)
+    [ "${distance# }" = "$((2 * $1))" ] || return 1
+    [ "$board" = "$(board_text "$1")" ]
+}
+
+expect_step() {
+    local deadline=$((SECONDS + 20))
+    until read_step "$1"; do
+        [ "$SECONDS" -lt "$deadline" ] ||
+            fail "after $1 s the client read: $(control_line '点Ｐの進んだ距離（cm）'); $(control_line '黒板')"
+        sleep 0.2
+    done
+}

@@ -11,6 +11,11 @@
 //                               inch, suggesting a frame whose client area is the present one
 //                               scaled from FROM (96 unless given) to DPI; then where the client
 //                               area lies
+//   msaa_client setup COMMAND   any of those on the setup window, the one the lesson's owns
+//   msaa_client menu            where the open popup menu is: its left and top on the screen
+//   msaa_client clipboard       the clipboard's Unicode text
+//   msaa_client type TEXT       types the text into the focused control, each UTF-16 unit a
+//                               Unicode key press, as an input method gives it
 #include <windows.h>
 
 #include <oleacc.h>
@@ -98,15 +103,27 @@ std::wstring describe(IAccessible &object, VARIANT child)
            taken(description);
 }
 
-HWND programWindow()
+// The program's windows share a class: the lesson's has no owner, the setup window's is the
+// lesson's.
+HWND formWindow(bool owned)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        if (const HWND window = FindWindowW(L"TaviloForm", nullptr))
-            return window;
+        for (HWND window = FindWindowExW(nullptr, nullptr, L"TaviloForm", nullptr);
+             window != nullptr; window = FindWindowExW(nullptr, window, L"TaviloForm", nullptr))
+            if ((GetWindow(window, GW_OWNER) != nullptr) == owned)
+                return window;
         Sleep(100);
     }
-    print(L"error\tno window of the program");
+    print(owned ? L"error\tno setup window" : L"error\tno window of the program");
     std::exit(1);
+}
+
+// The window the command is for: the lesson's, unless the command line starts with "setup".
+bool forSetup = false;
+
+HWND programWindow()
+{
+    return formWindow(forSetup);
 }
 
 std::wstring location(IAccessible &object)
@@ -254,16 +271,84 @@ int showFrame(HWND window)
 {
     const auto style = DWORD(GetWindowLongPtrW(window, GWL_STYLE));
     std::wstring names;
-    const std::pair<DWORD, const wchar_t *> styles[] = {
-        {WS_CAPTION, L"caption"},         {WS_SYSMENU, L"sysmenu"},
-        {WS_THICKFRAME, L"thickframe"},   {WS_MINIMIZEBOX, L"minimizebox"},
-        {WS_MAXIMIZEBOX, L"maximizebox"}, {WS_MAXIMIZE, L"maximized"}};
+    const std::pair<DWORD, const wchar_t *> styles[] = {{WS_CAPTION, L"caption"},
+                                                        {WS_SYSMENU, L"sysmenu"},
+                                                        {WS_THICKFRAME, L"thickframe"},
+                                                        {WS_MINIMIZEBOX, L"minimizebox"},
+                                                        {WS_MAXIMIZEBOX, L"maximizebox"},
+                                                        {WS_MAXIMIZE, L"maximized"},
+                                                        {WS_POPUP, L"popup"},
+                                                        {WS_VISIBLE, L"visible"},
+                                                        {WS_DISABLED, L"disabled"}};
     for (const auto &[bit, name] : styles)
         if ((style & bit) == bit)
             names += (names.empty() ? L"" : L" ") + std::wstring(name);
+    if ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW) != 0)
+        names += L" appwindow";
     print(L"style\t" + names);
+    wchar_t caption[80] = L"";
+    GetWindowTextW(window, caption, 80);
+    print(L"caption\t" + std::wstring(caption));
+    const HWND owner = GetWindow(window, GW_OWNER);
+    wchar_t ownerCaption[80] = L"";
+    if (owner != nullptr)
+        GetWindowTextW(owner, ownerCaption, 80);
+    print(L"owner\t" + std::wstring(owner != nullptr ? ownerCaption : L"(none)"));
+    print(std::wstring(L"active\t") + (GetForegroundWindow() == window ? L"yes" : L"no"));
     printClientArea(window);
     return 0;
+}
+
+// The open popup menu is a window of the class "#32768". Its items stay in the program's memory:
+// Wine gives no other process a menu's items, nor an MSAA object of them.
+int showMenu()
+{
+    HWND popup = nullptr;
+    for (int attempt = 0; attempt < 50 && popup == nullptr; ++attempt) {
+        popup = FindWindowW(L"#32768", nullptr);
+        if (popup == nullptr || !IsWindowVisible(popup)) {
+            popup = nullptr;
+            Sleep(100);
+        }
+    }
+    if (popup == nullptr)
+        return print(L"error\tno open menu"), 1;
+    RECT place;
+    GetWindowRect(popup, &place);
+    print(L"menu\t" + std::to_wstring(place.left) + L"\t" + std::to_wstring(place.top));
+    return 0;
+}
+
+int showClipboard()
+{
+    if (!OpenClipboard(nullptr))
+        return print(L"error\tthe clipboard is busy"), 1;
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto *const text =
+        data != nullptr ? static_cast<const wchar_t *>(GlobalLock(data)) : nullptr;
+    print(L"clipboard\t" + std::wstring(text != nullptr ? text : L"(none)"));
+    if (text != nullptr)
+        GlobalUnlock(data);
+    CloseClipboard();
+    return 0;
+}
+
+// Each unit as a key press and release of its own, which Windows gives the focused control as
+// WM_CHAR, whatever the keyboard's layout.
+int typeText(const std::wstring &text)
+{
+    std::vector<INPUT> inputs;
+    for (const wchar_t unit : text)
+        for (const DWORD up : {DWORD(0), DWORD(KEYEVENTF_KEYUP)}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = unit;
+            input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+            inputs.push_back(input);
+        }
+    const UINT sent = SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(300);
+    return sent == inputs.size() ? 0 : (print(L"error\tinput refused"), 1);
 }
 
 BOOL CALLBACK printStaticText(HWND child, LPARAM)
@@ -355,7 +440,18 @@ int wmain(int count, wchar_t **arguments)
     if (count < 2)
         return print(L"error\tno command"), 2;
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (std::wstring(arguments[1]) == L"setup" && count > 2) {
+        forSetup = true;
+        ++arguments;
+        --count;
+    }
     const std::wstring command = arguments[1];
+    if (command == L"menu")
+        return showMenu();
+    if (command == L"clipboard")
+        return showClipboard();
+    if (command == L"type" && count == 3)
+        return typeText(arguments[2]);
     if (command == L"controls")
         return listControls([](IAccessible &object) { return describe(object, self()); });
     if (command == L"locations")

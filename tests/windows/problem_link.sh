@@ -10,42 +10,6 @@ source "$(dirname "$0")/common.sh"
 
 exe=$1
 keep_folder=$(dirname "$exe")/test-screenshots
-tab=$'\t'
-problem1='figure=rectangle&ab=6&bc=8&route=BCDA&triangle=AB&speed=2'
-
-# What the blackboard tells after x seconds at 2 cm a second along B, C, D, A (AB 6, BC 8).
-board_text() {
-    local x=$1 place area
-    case $x in
-    0) place=頂点Ｂ ;; 4) place=頂点Ｃ ;; 7) place=頂点Ｄ ;; 11) place=頂点Ａ ;;
-    *) if [ "$x" -lt 4 ]; then place=辺ＢＣ上; elif [ "$x" -lt 7 ]; then place=辺ＣＤ上; else place=辺ＤＡ上; fi ;;
-    esac
-    if [ "$x" -le 4 ]; then area=$((6 * x)); elif [ "$x" -le 7 ]; then area=24; else area=$((66 - 6 * x)); fi
-    echo "点Ｐ：Ｂから$((2 * x))cm（$place）、三角形ＰＡＢの面積 ${area}cm²"
-}
-
-# The client's line of a control by its name.
-control_line() {
-    msaa_client controls | grep -m 1 "^$1$tab"
-}
-
-# The distance box and the blackboard, as a screen reader reads them after x seconds.
-read_step() {
-    local distance board
-    distance=$(control_line '点Ｐの進んだ距離（cm）' | cut -f 4)
-    board=$(control_line '黒板' | cut -f 5)
-    [ "${distance# }" = "$((2 * $1))" ] || return 1
-    [ "$board" = "$(board_text "$1")" ]
-}
-
-expect_step() {
-    local deadline=$((SECONDS + 20))
-    until read_step "$1"; do
-        [ "$SECONDS" -lt "$deadline" ] ||
-            fail "after $1 s the client read: $(control_line '点Ｐの進んだ距離（cm）'); $(control_line '黒板')"
-        sleep 0.2
-    done
-}
 
 # The trace on the graph paper at x seconds and y cm², 25 px a second and 28 px for 5 cm².
 expect_trace() {

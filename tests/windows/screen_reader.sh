@@ -10,7 +10,6 @@ source "$(dirname "$0")/common.sh"
 
 exe=$1
 keep_folder=$(dirname "$exe")/test-screenshots
-tab=$'\t'
 start_text='点Ｐ：Ｂから0cm（頂点Ｂ）、三角形ＰＢＣの面積 0cm²'
 
 # The client's lines for the controls of the tab order, in that order, and the window labels.
