@@ -55,8 +55,9 @@ windows_test_packages=("${windows_packages[@]}" wine wine64 fonts-ipafont-gothic
 wine32_packages=(wine32:i386)
 # The browser edition: Debian's Emscripten (and the acorn its optimizer loads), Node for
 # the tests' pinned playwright-core, the Chromium and WebKitGTK they drive, a virtual display for
-# WebKit, and the Japanese face the tests lay the page out in.
-web_packages=(emscripten node-acorn cmake make nodejs chromium webkit2gtk-driver xvfb
+# WebKit, the Japanese face the tests lay the page out in, and the QR reader that reads the
+# setup window's code back.
+web_packages=(emscripten node-acorn cmake make nodejs chromium webkit2gtk-driver xvfb zbar-tools
     fonts-ipafont-gothic)
 # The release: a clean clone of the last commit and the zip of the served app.
 release_packages=(git zip)

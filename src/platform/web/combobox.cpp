@@ -1,11 +1,16 @@
 #include "platform/combobox.h"
 
+#include "platform/web/eventrouter.h"
 #include "platform/web/natives.h"
 #include "platform/web/text.h"
 
-ComboBox::ComboBox(Window &window)
-    : Control(window, std::make_unique<Native>(ElementKind::ComboBox))
-{}
+ComboBox::ComboBox(Window &window, ComboStyle style)
+    : Control(window, std::make_unique<Native>(ElementKind::ComboBox)), m_style(style)
+{
+    if (style == ComboStyle::List)
+        combo_set_list_only(elementOf(*this));
+    EventRouter::instance().addChangeable(elementOf(*this), [this] { handleChange(); });
+}
 
 void ComboBox::applyAddedItems(const std::vector<std::u16string> &items)
 {

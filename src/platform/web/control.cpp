@@ -11,7 +11,9 @@ Control::Native::~Native() = default;
 
 Control::Control(Window &window, std::unique_ptr<Native> native)
     : m_window(window), m_native(std::move(native))
-{}
+{
+    window_adopt(window.native().index, m_native->element);
+}
 
 Control::~Control()
 {

@@ -20,10 +20,19 @@ void EventRouter::addClickable(int element, ClickableControl &control)
     m_clickables[std::size_t(element)] = &control;
 }
 
+void EventRouter::addChangeable(int element, std::function<void()> change)
+{
+    if (std::size_t(element) >= m_changeables.size())
+        m_changeables.resize(std::size_t(element) + 1);
+    m_changeables[std::size_t(element)] = std::move(change);
+}
+
 void EventRouter::removeControl(int element)
 {
     if (std::size_t(element) < m_clickables.size())
         m_clickables[std::size_t(element)] = nullptr;
+    if (std::size_t(element) < m_changeables.size())
+        m_changeables[std::size_t(element)] = nullptr;
 }
 
 void EventRouter::addSurface(Surface &surface)
@@ -36,9 +45,23 @@ void EventRouter::removeSurface(Surface &surface)
     std::erase(m_surfaces, &surface);
 }
 
-void EventRouter::setWindow(Window *window)
+void EventRouter::addWindow(int index, Window &window)
 {
-    m_window = window;
+    if (std::size_t(index) >= m_windows.size())
+        m_windows.resize(std::size_t(index) + 1, nullptr);
+    m_windows[std::size_t(index)] = &window;
+}
+
+void EventRouter::removeWindow(int index)
+{
+    if (m_modal == m_windows[std::size_t(index)])
+        m_modal = nullptr;
+    m_windows[std::size_t(index)] = nullptr;
+}
+
+void EventRouter::setModal(Window *window)
+{
+    m_modal = window;
 }
 
 bool EventRouter::handle(const PageEvent &event)
@@ -47,9 +70,17 @@ bool EventRouter::handle(const PageEvent &event)
     case PageEvent::Click:
         return click(event.a);
     case PageEvent::KeyDown:
-        return key(event.a, event.b != 0);
+        return key(event.a, event.b);
     case PageEvent::Rescale:
         rescale();
+        return false;
+    case PageEvent::Change:
+        if (event.a >= 0 && std::size_t(event.a) < m_changeables.size() &&
+            m_changeables[std::size_t(event.a)])
+            m_changeables[std::size_t(event.a)]();
+        return false;
+    case PageEvent::MenuChoice:
+        chooseMenuItem(event.a, event.b);
         return false;
     }
     return false;
@@ -108,11 +139,23 @@ bool EventRouter::click(int element)
     return false;
 }
 
-bool EventRouter::key(int key, bool withModifiers)
+bool EventRouter::key(int key, int flags)
 {
-    if (m_window == nullptr)
+    Window *const window = m_modal != nullptr ? m_modal : m_windows.empty() ? nullptr : m_windows[0];
+    if (window == nullptr)
         return false;
-    return m_window->previewKey({Key(std::clamp(key, 0, int(OtherKey))), withModifiers});
+    return window->previewKey({Key(std::clamp(key, 0, int(OtherKey))), (flags & WithModifiers) != 0,
+                               (flags & WithControlOnly) != 0});
+}
+
+// A window's menu is only chosen from while no modal window stands over it.
+void EventRouter::chooseMenuItem(int window, int item)
+{
+    if (window < 0 || std::size_t(window) >= m_windows.size() || m_windows[std::size_t(window)] == nullptr)
+        return;
+    if (m_modal != nullptr && m_modal != m_windows[std::size_t(window)])
+        return;
+    m_windows[std::size_t(window)]->handleMenuChoice(item);
 }
 
 void EventRouter::rescale()

@@ -4,6 +4,7 @@
 #include "platform/shared/pendingnotification.h"
 #include "platform/window.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,27 +15,31 @@ class Surface;
 struct PageEvent
 {
     // The same numbers as Page.events in page.js.
-    enum Kind { Click = 0, KeyDown = 1, Rescale = 2 };
+    enum Kind { Click = 0, KeyDown = 1, Rescale = 2, Change = 3, MenuChoice = 4 };
 
     int kind = Click;
-    // The element clicked, or the key (a PageKey).
+    // The element clicked or changed, the key (a PageKey), or the window of a menu.
     int a = 0;
-    // Whether a modifier was held with the key.
+    // The modifiers held with the key (PageKeyFlags), or the menu's item chosen.
     int b = 0;
 };
 
-// The page has one window, so the router is one for the program.
+// The page is one for the program, and so is the router of its windows' events.
 class EventRouter
 {
 public:
     static EventRouter &instance();
 
     void addClickable(int element, ClickableControl &control);
+    void addChangeable(int element, std::function<void()> change);
     void removeControl(int element);
     void addSurface(Surface &surface);
     void removeSurface(Surface &surface);
-    // The window whose key preview sees the page's keys, or nullptr.
-    void setWindow(Window *window);
+    // The windows by the page's numbers. The page's keys go to the modal window's key preview
+    // while one is shown, else to the first window's.
+    void addWindow(int index, Window &window);
+    void removeWindow(int index);
+    void setModal(Window *window);
 
     // Runs the event's handler; gives whether the window took a key.
     bool handle(const PageEvent &event);
@@ -56,12 +61,15 @@ public:
 
 private:
     bool click(int element);
-    bool key(int key, bool withModifiers);
+    bool key(int key, int flags);
+    void chooseMenuItem(int window, int item);
 
     // By element number: the page numbers its elements from 1 as they are made.
     std::vector<ClickableControl *> m_clickables;
+    std::vector<std::function<void()>> m_changeables;
     std::vector<Surface *> m_surfaces;
-    Window *m_window = nullptr;
+    std::vector<Window *> m_windows;
+    Window *m_modal = nullptr;
     bool m_shown = false;
     PendingNotification m_pending;
 };

@@ -26,15 +26,33 @@ mergeInto(LibraryManager.library, {
   page_has_event: function() {
     return Page.queue.length > 0;
   },
-  page_device_scale: function() {
-    return (window.devicePixelRatio || 1) * Page.fitScale();
+  page_address_length: function() {
+    return Page.address().length;
+  },
+  page_copy_address: function(pointer) {
+    var text = Page.address();
+    for (var i = 0; i < text.length; ++i)
+      HEAPU16[(pointer >> 1) + i] = text.charCodeAt(i);
+  },
+  // replaceState fires no hashchange: the page is not opened anew.
+  page_keep_problem: function(pointer, length) {
+    var text = Page.text(pointer, length);
+    history.replaceState(history.state, '', Page.address() + (text ? '#' + text : ''));
+  },
+  page_copy_to_clipboard: function(pointer, length) {
+    Page.copy(Page.text(pointer, length));
   },
   page_end: function(pointer, length) {
     Page.ended = true;
     Page.queue = [];
     document.removeEventListener('keydown', Page.onKey, true);
-    var root = Page.root();
-    root.parentNode.removeChild(root);
+    Page.windows.forEach(function(win) {
+      if (win && win.frame.parentNode)
+        win.frame.parentNode.removeChild(win.frame);
+      if (win && win.overlay && win.overlay.parentNode)
+        win.overlay.parentNode.removeChild(win.overlay);
+    });
+    Page.closeMenu();
     Page.elements = [null];
     var ending = document.getElementById('tavilo-ended');
     ending.style.font = Page.font(1, 24, 0);
@@ -60,22 +78,55 @@ mergeInto(LibraryManager.library, {
     window.alert(Page.text(pointer, length));
   },
 
-  window_set_caption: function(pointer, length) {
-    document.title = Page.text(pointer, length);
+  window_create: function() {
+    return Page.makeWindow();
   },
-  window_set_client_size: function(width, height) {
-    Page.clientWidth = width;
-    Page.clientHeight = height;
-    var root = Page.root();
-    root.style.width = width + 'px';
-    root.style.height = height + 'px';
+  window_destroy: function(index) {
+    var win = Page.windows[index];
+    if (index > 0 && win) {
+      win.frame.parentNode.removeChild(win.frame);
+      win.overlay.parentNode.removeChild(win.overlay);
+    }
+    Page.windows[index] = null;
+  },
+  window_adopt: function(index, id) {
+    Page.windows[index].root.appendChild(Page.elements[id]);
+  },
+  window_set_caption: function(index, pointer, length) {
+    var caption = Page.text(pointer, length);
+    if (index === 0)
+      document.title = caption;
+    else
+      Page.windows[index].title.textContent = caption;
+  },
+  window_set_client_size: function(index, width, height) {
+    var win = Page.windows[index];
+    win.clientWidth = width;
+    win.clientHeight = height;
+    if (index === 0) {
+      Page.clientWidth = width;
+      Page.clientHeight = height;
+    }
+    win.root.style.width = width + 'px';
+    win.root.style.height = height + 'px';
     Page.fit();
   },
-  window_set_back_color: function(pixel) {
-    Page.root().style.backgroundColor = Page.rgb(pixel);
+  window_set_back_color: function(index, pixel) {
+    Page.windows[index].root.style.backgroundColor = Page.rgb(pixel);
   },
-  window_set_font: function(gothic, pixelSize, bold) {
-    Page.root().style.font = Page.font(gothic, pixelSize, bold);
+  window_set_font: function(index, gothic, pixelSize, bold) {
+    Page.windows[index].root.style.font = Page.font(gothic, pixelSize, bold);
+  },
+  window_show_modal: function(index) {
+    Page.showModal(index);
+  },
+  window_hide: function(index) {
+    Page.hideModal(index);
+  },
+  window_set_context_menu: function(index, pointer, length) {
+    var items = Page.text(pointer, length).split('\n');
+    items.pop();
+    Page.windows[index].menu = items;
   },
   window_announce: function(pointer, length) {
     // A fresh text node is announced even when the text is the same as the last one.
@@ -105,9 +156,10 @@ mergeInto(LibraryManager.library, {
       element.className = 'tavilo-text';
       element.spellcheck = false;
       element.autocomplete = 'off';
+      element.addEventListener('input', function() { Page.post(Page.events.change, id, 0); });
       break;
     case Page.elementKinds.comboBox:
-      element = Page.makeCombo();
+      element = Page.makeCombo(function() { Page.post(Page.events.change, id, 0); });
       break;
     case Page.elementKinds.label:
       element = document.createElement('div');
@@ -115,6 +167,11 @@ mergeInto(LibraryManager.library, {
       break;
     case Page.elementKinds.surface:
       element = Page.makeSurface();
+      break;
+    case Page.elementKinds.linkCode:
+      element = document.createElement('canvas');
+      element.className = 'tavilo-code';
+      element.setAttribute('role', 'img');
       break;
     }
     var id = Page.add(element);
@@ -165,10 +222,11 @@ mergeInto(LibraryManager.library, {
     var element = Page.elements[id];
     (element.tavilo_field || element).tabIndex = 0;
     element.tavilo_tab_order = index;
-    var later = Array.prototype.find.call(Page.root().children, function(other) {
+    var root = element.parentNode;
+    var later = Array.prototype.find.call(root.children, function(other) {
       return other !== element && other.tavilo_tab_order > index;
     });
-    Page.root().insertBefore(element, later || null);
+    root.insertBefore(element, later || null);
   },
   control_set_text: function(id, pointer, length) {
     var element = Page.elements[id];
@@ -210,7 +268,19 @@ mergeInto(LibraryManager.library, {
   combo_set_current: function(id, index) {
     Page.elements[id].tavilo_choose(index);
   },
+  combo_set_list_only: function(id) {
+    Page.elements[id].tavilo_list_only();
+  },
+  control_set_read_only: function(id, readOnly) {
+    Page.elements[id].readOnly = !!readOnly;
+  },
+  link_code_set_text: function(id, pointer, length) {
+    Page.drawCode(Page.elements[id], Page.text(pointer, length));
+  },
 
+  surface_device_scale: function(id) {
+    return (window.devicePixelRatio || 1) * Page.fitScale(Page.windowOf(Page.elements[id]));
+  },
   surface_describe: function(id, pointer, length) {
     Page.elements[id].setAttribute('aria-description', Page.text(pointer, length));
   },

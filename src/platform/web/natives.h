@@ -24,9 +24,10 @@ struct Control::Native
     std::unique_ptr<Surface> surface;
 };
 
-// The page is the window: it has nothing of its own to hold.
+// A window is known to the page by its number: 0 is the page's own, later ones panels.
 struct Window::Native
 {
+    int index;
 };
 
 // Paints a surface's controls over a copy of its image, at device pixels.

@@ -12,15 +12,27 @@ enum class ElementKind {
     TextBox = 2,
     ComboBox = 3,
     Label = 4,
-    Surface = 5
+    Surface = 5,
+    LinkCode = 6
 };
 
 // The keys the page tells apart: the same numbers as Page.keys and Page.otherKey in page.js, and
 // as the platform's own Key, so that the router takes a key as it comes.
-enum PageKey { PageDownKey = 0, PageUpKey = 1, F5Key = 2, EscapeKey = 3, OtherKey = 4 };
+enum PageKey {
+    PageDownKey = 0,
+    PageUpKey = 1,
+    F5Key = 2,
+    EscapeKey = 3,
+    EnterKey = 4,
+    CommaKey = 5,
+    OtherKey = 6
+};
 static_assert(PageDownKey == int(Key::PageDown) && PageUpKey == int(Key::PageUp) &&
               F5Key == int(Key::F5) && EscapeKey == int(Key::Escape) &&
+              EnterKey == int(Key::Enter) && CommaKey == int(Key::Comma) &&
               OtherKey == int(Key::Other));
+// What a key event's b holds, as page.js posts it.
+enum PageKeyFlags { WithModifiers = 1, WithControlOnly = 2 };
 
 extern "C" {
 // Adds a face to the fonts of the page's text (shared/gothicfaces.h), to the user-interface
@@ -30,7 +42,12 @@ void page_start();
 void page_set_waiting(int waiting);
 int page_take_event(int *kind, int *a, int *b);
 int page_has_event();
-double page_device_scale();
+// The page's address without its part from "#" on.
+int page_address_length();
+void page_copy_address(char16_t *text);
+// Puts the text after "#" in the page's address (none for an empty text) without loading again.
+void page_keep_problem(const char16_t *text, int length);
+void page_copy_to_clipboard(const char16_t *text, int length);
 void page_end(const char16_t *report, int length);
 // The part of the page's address from "#" on, as the page was opened with it.
 int page_opening_text_length();
@@ -38,10 +55,18 @@ void page_copy_opening_text(char16_t *text);
 // The message about the opening problem, in the browser's own message box.
 void page_show_message(const char16_t *text, int length);
 
-void window_set_caption(const char16_t *caption, int length);
-void window_set_client_size(int width, int height);
-void window_set_back_color(std::uint32_t pixel);
-void window_set_font(int gothic, int pixelSize, int bold);
+// The first window is the page's own; each later one a panel over it, hidden until shown.
+int window_create();
+void window_destroy(int window);
+void window_adopt(int window, int element);
+void window_set_caption(int window, const char16_t *caption, int length);
+void window_set_client_size(int window, int width, int height);
+void window_set_back_color(int window, std::uint32_t pixel);
+void window_set_font(int window, int gothic, int pixelSize, int bold);
+void window_show_modal(int window);
+void window_hide(int window);
+// The items' texts, one a line.
+void window_set_context_menu(int window, const char16_t *items, int length);
 void window_announce(const char16_t *text, int length);
 
 int control_create(ElementKind kind);
@@ -61,7 +86,12 @@ void control_set_checked(int id, int checked);
 int control_checked(int id);
 void combo_add_item(int id, const char16_t *text, int length);
 void combo_set_current(int id, int index);
+void combo_set_list_only(int id);
+void control_set_read_only(int id, int readOnly);
+void link_code_set_text(int id, const char16_t *text, int length);
 
+// Device pixels to a logical pixel of the surface's window at its fit.
+double surface_device_scale(int id);
 void surface_describe(int id, const char16_t *text, int length);
 void surface_resize(int id, int width, int height, double scale);
 // The surface's device pixels, bytes R, G, B, A, of which the rectangle given has changed.

@@ -9,14 +9,23 @@ var Page = {
   clientWidth: 0,
   clientHeight: 0,
   // What control_create makes: the same numbers as ElementKind in page.h.
-  elementKinds: {button: 0, checkBox: 1, textBox: 2, comboBox: 3, label: 4, surface: 5},
+  elementKinds: {button: 0, checkBox: 1, textBox: 2, comboBox: 3, label: 4, surface: 5,
+                 linkCode: 6},
   // The kinds of the events posted to the program: the same numbers as PageEvent::Kind in
   // eventrouter.h.
-  events: {click: 0, keyDown: 1, rescale: 2},
+  events: {click: 0, keyDown: 1, rescale: 2, change: 3, menuChoice: 4},
   // The keys the program binds, and the number of every other key: the same numbers as PageKey
   // in page.h.
-  keys: {PageDown: 0, PageUp: 1, F5: 2, Escape: 3},
-  otherKey: 4,
+  keys: {PageDown: 0, PageUp: 1, F5: 2, Escape: 3, Enter: 4, ',': 5},
+  otherKey: 6,
+  // The program's windows by number (window_create): the page's own first, then panels, each
+  // {root, frame, title, overlay, clientWidth, clientHeight, menu}.
+  windows: [],
+  // The number of the panel shown modal, or -1.
+  modal: -1,
+  // The open context menu's element, and the window it is of.
+  menu: null,
+  menuWindow: -1,
   liveRegion: null,
   // The part of the address from "#" on, the problem the page opens (opening.cpp).
   openingText: location.hash,
@@ -49,6 +58,9 @@ var Page = {
   root: function() {
     return document.getElementById('tavilo-window');
   },
+  address: function() {
+    return location.href.split('#')[0];
+  },
   add: function(element) {
     element.style.position = 'absolute';
     Page.root().appendChild(element);
@@ -56,19 +68,29 @@ var Page = {
     return Page.elements.length - 1;
   },
   // The window's fit to the viewport: uniform, centred; surfaces redraw at the device pixels.
-  fitScale: function() {
-    if (!Page.clientWidth || !Page.clientHeight)
+  // A panel's frame adds its caption bar to its client area.
+  frameHeight: function(win) {
+    return win.clientHeight + (win.title ? Page.captionHeight : 0);
+  },
+  captionHeight: 24,
+  fitScale: function(win) {
+    win = win || Page.windows[0];
+    if (!win || !win.clientWidth || !win.clientHeight)
       return 1;
-    return Math.min(window.innerWidth / Page.clientWidth, window.innerHeight / Page.clientHeight);
+    return Math.min(window.innerWidth / win.clientWidth, window.innerHeight / Page.frameHeight(win));
   },
   fit: function() {
-    if (!Page.clientWidth || !Page.clientHeight)
-      return;
-    var scale = Page.fitScale();
-    var left = (window.innerWidth - Page.clientWidth * scale) / 2;
-    var top = (window.innerHeight - Page.clientHeight * scale) / 2;
-    Page.root().style.transform =
-        'translate(' + left + 'px,' + top + 'px) scale(' + scale + ')';
+    Page.windows.forEach(function(win) {
+      if (!win || !win.clientWidth || !win.clientHeight)
+        return;
+      var scale = Page.fitScale(win);
+      var left = (window.innerWidth - win.clientWidth * scale) / 2;
+      var top = (window.innerHeight - Page.frameHeight(win) * scale) / 2;
+      win.frame.style.transform = 'translate(' + left + 'px,' + top + 'px) scale(' + scale + ')';
+    });
+  },
+  windowOf: function(element) {
+    return Page.windows.find(function(win) { return win && win.root.contains(element); });
   },
   // While a handler waits, nothing calls into the program: the wait's dispatch runs the queue.
   post: function(kind, a, b) {
@@ -90,14 +112,34 @@ var Page = {
   onKey: function(event) {
     if (Page.ended)
       return;
+    if (Page.menu) {
+      Page.menuKey(event);
+      return;
+    }
+    if (event.key === 'ContextMenu' || event.key === 'F10' && event.shiftKey) {
+      var focused = document.activeElement;
+      var at = focused && focused !== document.body ? focused.getBoundingClientRect()
+                                                      : {left: 0, top: 0};
+      if (Page.openMenu(Page.modal >= 0 ? Page.modal : 0, at.left + 8, at.top + 8))
+        event.preventDefault();
+      return;
+    }
+    if (event.key === 'Tab' && Page.modal >= 0 && Page.keepTabInside(event))
+      return;
+    // Enter is the setup panel's alone, and a comma only with Ctrl: elsewhere they stay the
+    // focused control's, as they always were.
     var key = Page.keys[event.key];
+    if (key === Page.keys.Enter && Page.modal < 0 || key === Page.keys[','] && !event.ctrlKey)
+      key = undefined;
     var bindable = key !== undefined;
     var modified = event.shiftKey || event.ctrlKey || event.altKey || event.metaKey;
     // While a handler waits, a key the window can bind is held back from the page, since F5
     // would reload it before the preview in the wait's dispatch could take it. A key whose
     // handling starts a wait was taken: the preview pressed a button with it.
     var wasWaiting = Page.waiting;
-    var taken = Page.post(Page.events.keyDown, bindable ? key : Page.otherKey, modified ? 1 : 0);
+    var controlOnly = event.ctrlKey && !event.shiftKey && !event.altKey && !event.metaKey;
+    var taken = Page.post(Page.events.keyDown, bindable ? key : Page.otherKey,
+                          (modified ? 1 : 0) | (controlOnly ? 2 : 0));
     if (wasWaiting ? bindable && !modified : taken || Page.waiting) {
       event.preventDefault();
       event.stopPropagation();
@@ -184,7 +226,7 @@ Page.makeSurface = function() {
   return surface;
 };
 // An edit field with a list of choices beside it: what is typed stays as typed.
-Page.makeCombo = function() {
+Page.makeCombo = function(changed) {
   var combo = document.createElement('div');
   combo.className = 'tavilo-combo';
   var field = document.createElement('input');
@@ -220,6 +262,7 @@ Page.makeCombo = function() {
         event.preventDefault();
         combo.tavilo_choose(index);
         combo.tavilo_show(false);
+        changed();
       });
       list.appendChild(option);
     });
@@ -245,6 +288,18 @@ Page.makeCombo = function() {
     combo.tavilo_show(list.hidden);
   });
   field.addEventListener('blur', function() { combo.tavilo_show(false); });
+  field.addEventListener('input', changed);
+  // A list-only box: its field shows the choice and opens the list, and takes no typing.
+  combo.tavilo_list_only = function() {
+    field.readOnly = true;
+    field.addEventListener('mousedown', function(event) {
+      event.preventDefault();
+      if (field.disabled)
+        return;
+      field.focus();
+      combo.tavilo_show(list.hidden);
+    });
+  };
   field.addEventListener('keydown', function(event) {
     var items = combo.tavilo_items;
     var at = items.indexOf(field.value);
@@ -253,8 +308,10 @@ Page.makeCombo = function() {
       combo.tavilo_show(list.hidden);
     } else if (event.key === 'ArrowDown') {
       combo.tavilo_choose(Math.min(from + 1, items.length - 1));
+      changed();
     } else if (event.key === 'ArrowUp') {
       combo.tavilo_choose(Math.max(from - 1, 0));
+      changed();
     } else if (event.key === 'Enter' && !list.hidden) {
       combo.tavilo_show(false);
     } else {
@@ -278,4 +335,226 @@ Module['instantiateWasm'] = function(imports, receiveInstance) {
     receiveInstance(result.instance, result.module);
   }, abort);
   return {};
+};
+
+// A window's root: the page's own for the first window; a panel with its caption bar over an
+// overlay that takes every pointer event for each later one, hidden until shown.
+Page.makeWindow = function() {
+  var index = Page.windows.length;
+  var win = {clientWidth: 0, clientHeight: 0, menu: []};
+  if (index === 0) {
+    win.root = Page.root();
+    win.frame = win.root;
+  } else {
+    win.overlay = document.createElement('div');
+    win.overlay.className = 'tavilo-overlay';
+    win.overlay.hidden = true;
+    win.frame = document.createElement('div');
+    win.frame.className = 'tavilo-panel';
+    win.frame.setAttribute('role', 'dialog');
+    win.frame.setAttribute('aria-modal', 'true');
+    win.frame.hidden = true;
+    win.title = document.createElement('div');
+    win.title.className = 'tavilo-caption';
+    win.title.id = 'tavilo-caption-' + index;
+    win.frame.setAttribute('aria-labelledby', win.title.id);
+    win.root = document.createElement('div');
+    win.root.className = 'tavilo-client';
+    win.frame.appendChild(win.title);
+    win.frame.appendChild(win.root);
+    var main = Page.root().parentNode;
+    main.appendChild(win.overlay);
+    main.appendChild(win.frame);
+  }
+  Page.listenForMenu(win.root, index);
+  Page.windows.push(win);
+  return index;
+};
+
+// The owner below is inert: no pointer, no focus, nothing for a screen reader, until hidden.
+Page.showModal = function(index) {
+  var win = Page.windows[index];
+  Page.windows.forEach(function(other, at) {
+    if (other && at !== index)
+      other.frame.inert = true;
+  });
+  win.overlay.hidden = false;
+  win.frame.hidden = false;
+  Page.modal = index;
+  Page.fit();
+};
+
+Page.hideModal = function(index) {
+  var win = Page.windows[index];
+  Page.closeMenu();
+  win.overlay.hidden = true;
+  win.frame.hidden = true;
+  Page.windows.forEach(function(other) {
+    if (other)
+      other.frame.inert = false;
+  });
+  Page.modal = -1;
+};
+
+// Tab and Shift+Tab go round the panel's own controls, in its order.
+Page.keepTabInside = function(event) {
+  var root = Page.windows[Page.modal].root;
+  var stops = Array.prototype.filter.call(
+      root.querySelectorAll('input, button, [tabindex="0"]'),
+      function(element) { return !element.disabled && element.tabIndex >= 0; });
+  if (!stops.length)
+    return false;
+  var first = stops[0];
+  var last = stops[stops.length - 1];
+  var inside = root.contains(document.activeElement);
+  var to = !inside ? first
+           : event.shiftKey && document.activeElement === first ? last
+           : !event.shiftKey && document.activeElement === last ? first : null;
+  if (!to)
+    return false;
+  event.preventDefault();
+  to.focus({preventScroll: true});
+  return true;
+};
+
+// A right click, or a long press on a touch screen (which fires no contextmenu in some
+// browsers), opens the window's menu where it happened.
+Page.listenForMenu = function(root, index) {
+  root.addEventListener('contextmenu', function(event) {
+    if (Page.openMenu(index, event.clientX, event.clientY))
+      event.preventDefault();
+  });
+  var press = null;
+  root.addEventListener('touchstart', function(event) {
+    if (event.touches.length !== 1)
+      return;
+    var touch = event.touches[0];
+    press = {x: touch.clientX, y: touch.clientY, opened: false};
+    press.timer = setTimeout(function() {
+      press.opened = Page.openMenu(index, press.x, press.y);
+    }, 550);
+  }, {passive: true});
+  root.addEventListener('touchmove', function(event) {
+    var touch = event.touches[0];
+    if (press && Math.hypot(touch.clientX - press.x, touch.clientY - press.y) > 10)
+      clearTimeout(press.timer);
+  }, {passive: true});
+  root.addEventListener('touchend', function(event) {
+    if (!press)
+      return;
+    clearTimeout(press.timer);
+    // The press that opened the menu is no tap on what lies under it.
+    if (press.opened)
+      event.preventDefault();
+    press = null;
+  });
+};
+
+Page.openMenu = function(index, x, y) {
+  var win = Page.windows[index];
+  if (Page.ended || !win || !win.menu.length || Page.modal >= 0 && Page.modal !== index)
+    return false;
+  Page.closeMenu();
+  var menu = document.createElement('ul');
+  menu.className = 'tavilo-menu';
+  menu.setAttribute('role', 'menu');
+  // As large as the window's own text at its fit, and never smaller than a finger's reading.
+  menu.style.font = Page.font(0, Math.max(14, Math.round(12 * Page.fitScale(win))), 0);
+  win.menu.forEach(function(text, item) {
+    var entry = document.createElement('li');
+    entry.setAttribute('role', 'menuitem');
+    entry.tabIndex = -1;
+    entry.textContent = text;
+    entry.addEventListener('click', function() { Page.chooseMenuItem(item); });
+    menu.appendChild(entry);
+  });
+  document.body.appendChild(menu);
+  menu.style.left = Math.max(0, Math.min(x, window.innerWidth - menu.offsetWidth)) + 'px';
+  menu.style.top = Math.max(0, Math.min(y, window.innerHeight - menu.offsetHeight)) + 'px';
+  Page.menu = menu;
+  Page.menuWindow = index;
+  Page.menuReturn = document.activeElement;
+  menu.firstChild.focus({preventScroll: true});
+  setTimeout(function() { document.addEventListener('pointerdown', Page.outsideMenu, true); }, 0);
+  return true;
+};
+
+Page.outsideMenu = function(event) {
+  if (Page.menu && !Page.menu.contains(event.target))
+    Page.closeMenu();
+};
+
+Page.closeMenu = function() {
+  if (!Page.menu)
+    return;
+  document.removeEventListener('pointerdown', Page.outsideMenu, true);
+  Page.menu.parentNode.removeChild(Page.menu);
+  Page.menu = null;
+  if (Page.menuReturn && Page.menuReturn.focus)
+    Page.menuReturn.focus({preventScroll: true});
+};
+
+Page.chooseMenuItem = function(item) {
+  var index = Page.menuWindow;
+  Page.closeMenu();
+  Page.post(Page.events.menuChoice, index, item);
+};
+
+// The menu's own keys, which go no further: its Escape presses no ストップ.
+Page.menuKey = function(event) {
+  var entries = Array.prototype.slice.call(Page.menu.children);
+  var at = entries.indexOf(document.activeElement);
+  if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+    var step = event.key === 'ArrowDown' ? 1 : entries.length - 1;
+    entries[(Math.max(at, 0) + step) % entries.length].focus({preventScroll: true});
+  } else if (event.key === 'Enter' || event.key === ' ') {
+    Page.chooseMenuItem(Math.max(at, 0));
+  } else if (event.key === 'Escape' || event.key === 'Tab') {
+    Page.closeMenu();
+  } else {
+    return;
+  }
+  event.preventDefault();
+  event.stopPropagation();
+};
+
+Page.copy = function(text) {
+  var fallback = function() {
+    var area = document.createElement('textarea');
+    area.value = text;
+    area.className = 'tavilo-hidden';
+    document.body.appendChild(area);
+    area.select();
+    document.execCommand('copy');
+    document.body.removeChild(area);
+  };
+  if (navigator.clipboard && navigator.clipboard.writeText)
+    navigator.clipboard.writeText(text).catch(fallback);
+  else
+    fallback();
+};
+
+// The link's QR code (qrcode-generator, level M, the smallest version that holds it), each module
+// a square of whole pixels with the quiet zone of four round it; the page scales it crisply.
+Page.drawCode = function(canvas, text) {
+  var context = canvas.getContext('2d');
+  if (!text) {
+    canvas.width = 0;
+    canvas.removeAttribute('title');
+    return;
+  }
+  var code = PagePackages.qrcode(0, 'M');
+  code.addData(text, 'Byte');
+  code.make();
+  var count = code.getModuleCount();
+  var size = parseFloat(canvas.style.width) || 0;
+  var cell = Math.max(1, Math.ceil((window.devicePixelRatio || 1) * size / (count + 8)));
+  canvas.width = canvas.height = (count + 8) * cell;
+  context.fillStyle = '#fff';
+  context.fillRect(0, 0, canvas.width, canvas.height);
+  context.fillStyle = '#000';
+  for (var row = 0; row < count; ++row)
+    for (var column = 0; column < count; ++column)
+      if (code.isDark(row, column))
+        context.fillRect((column + 4) * cell, (row + 4) * cell, cell, cell);
 };

@@ -118,9 +118,9 @@ void Surface::rescale()
 
 // Never below one device pixel per logical pixel: a line thinner than its width on the layout
 // could lose the unblended pixels that stop the flood fill, and the shading would leak.
-double Surface::deviceScale()
+double Surface::deviceScale() const
 {
-    return std::max(1.0, page_device_scale());
+    return std::max(1.0, surface_device_scale(m_element));
 }
 
 void Surface::resize()

@@ -91,7 +91,7 @@ private:
     };
     using Operation = std::variant<Clear, Line, Box, Text, Fill>;
 
-    static double deviceScale();
+    double deviceScale() const;
     void resize();
     void bringUpToDate();
     void drawFrom(std::size_t first);
