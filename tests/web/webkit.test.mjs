@@ -132,3 +132,44 @@ test('the served app opens a linked problem in WebKit with its server stopped', 
     await server.stop();
   }
 });
+
+// Keys as a keyboard sends them: each one down then up, with Ctrl held round them if asked.
+async function pressKeys(keys, withControl = false) {
+  const control = '\uE009';
+  const actions = [];
+  if (withControl) actions.push({ type: 'keyDown', value: control });
+  for (const key of keys) actions.push({ type: 'keyDown', value: key }, { type: 'keyUp', value: key });
+  if (withControl) actions.push({ type: 'keyUp', value: control });
+  await call('POST', `/session/${session}/actions`, { actions: [{ type: 'key', id: 'keys', actions }] });
+  await call('DELETE', `/session/${session}/actions`);
+}
+
+async function typeInto(name, text) {
+  const found = await call('POST', `/session/${session}/element`, {
+    using: 'css selector', value: `[aria-label="${name}"]`,
+  });
+  const element = Object.values(found)[0];
+  await call('POST', `/session/${session}/element/${element}/clear`, {});
+  await call('POST', `/session/${session}/element/${element}/value`, { text });
+}
+
+test('the setup window opened by Ctrl+, in WebKit: problem 1 typed, applied and walked', async () => {
+  await openInWebKit(pageUrl);
+  await pressKeys([','], true);
+  for (let waited = 0; await run('return document.querySelector("[role=dialog]").hidden'); waited += 50) {
+    assert.ok(waited < 5000, 'the setup window opened');
+    await pause(50);
+  }
+  await typeInto('ＡＢ（cm）', '６');
+  await typeInto('ＢＣ（cm）', '8');
+  await typeInto('点Ｐの動き', 'BCDA');
+  await typeInto('三角形（Ｐと２つの点）', 'AB');
+  await typeInto('速さ（毎秒 cm）', '2');
+  assert.match(await run('return document.querySelector("[aria-label=\\"リンク\\"]").value'),
+               /#figure=rectangle&ab=6&bc=8&route=BCDA&triangle=AB&speed=2$/);
+  await pressKeys(['\uE007']);
+  assert.equal(await run('return document.querySelector("[role=dialog]").hidden'), true);
+  for (let x = 1; x <= 11; ++x) await clickForward();
+  assert.equal(await run('return document.querySelector(".tavilo-text").value'), ' 22');
+  assert.equal(await blackboardText(), '点Ｐ：Ｂから22cm（頂点Ａ）、三角形ＰＡＢの面積 0cm²');
+});
