@@ -8,7 +8,7 @@ import { mkdtempSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
-import { button, distanceBox, launchChromium, openProgram, pageUrl } from './page.mjs';
+import { button, distanceBox, launchChromium, openProgram, pageUrl, waitEnabled } from './page.mjs';
 
 const problem1 = 'figure=rectangle&ab=6&bc=8&route=BCDA&triangle=AB&speed=2';
 const atA = '点Ｐ：Ｂから22cm（頂点Ａ）、三角形ＰＡＢの面積 0cm²';
@@ -77,38 +77,63 @@ test('the menu by Shift+F10 and by a long press; bad values, Escape and キャ�
     await button(page, '進む').click();
     await button(page, '進む').click();
     await button(page, '戻る').focus();
+    const lesson = await board(page);
     await page.keyboard.press('Shift+F10');
     await page.getByRole('menuitem', { name: '問題の設定…' }).waitFor();
     await page.keyboard.press('Enter');
     await dialog(page).waitFor();
 
-    const bad = [['ＡＢ（cm）', '0'], ['ＢＣ（cm）', '３１'], ['点Ｐの動き', 'BD'],
-                 ['三角形（Ｐと２つの点）', 'BB']];
-    for (const [name, value] of bad) {
-      const good = await field(page, name).inputValue();
-      await type(page, field(page, name), value);
-      assert.ok(await button(page, 'この問題にする').isDisabled(), `${name} ${value}: applying is off`);
-      const says = await page.locator('.tavilo-label').evaluateAll(
-          (labels) => labels.filter((label) => label.style.color === 'rgb(192, 0, 0)' &&
-                                               label.textContent).length);
-      assert.equal(says, 1, `${name} ${value}: one message beside its field`);
-      await type(page, field(page, name), good);
+    const combo = (name) => page.getByRole('combobox', { name, exact: true });
+    const messages = () => page.locator('.tavilo-label').evaluateAll(
+        (labels) => labels.filter((label) => label.style.color === 'rgb(192, 0, 0)' &&
+                                             label.textContent).length);
+    const bad = [[field(page, 'ＡＢ（cm）'), '0'], [field(page, 'ＢＣ（cm）'), '３１'],
+                 [field(page, '点Ｐの動き'), 'BD'], [field(page, '三角形（Ｐと２つの点）'), 'BB'],
+                 [combo('速さ（毎秒 cm）'), '7']];
+    for (const [box, value] of bad) {
+      const good = await box.inputValue();
+      await type(page, box, value);
+      assert.ok(await button(page, 'この問題にする').isDisabled(), `${value}: applying is off`);
+      assert.equal(await messages(), 1, `${value}: one message beside its field`);
+      await type(page, box, good);
       assert.ok(await button(page, 'この問題にする').isEnabled());
     }
+    // The list-only figure box takes no typing, only its list's items: by the arrow keys here.
+    const figure = combo('図形');
+    await figure.focus();
+    await page.keyboard.press('x');
+    assert.equal(await figure.inputValue(), '長方形');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('ArrowDown');
+    assert.equal(await figure.inputValue(), '直角台形');
+    const ad = field(page, 'ＡＤ（cm）');
+    assert.ok(await ad.isEnabled());
+    await type(page, ad, await field(page, 'ＢＣ（cm）').inputValue());
+    assert.ok(await button(page, 'この問題にする').isDisabled(), 'ＡＤ as long as ＢＣ');
+    assert.equal(await messages(), 1, 'one message beside ＡＤ');
     await type(page, field(page, '点Ｐの動き'), 'AB');
     await page.keyboard.press('Escape');
     await dialog(page).waitFor({ state: 'hidden' });
     assert.equal((await distanceBox(page).inputValue()).trim(), '2');
+    assert.equal(await board(page), lesson);
     assert.ok(await button(page, '戻る').evaluate((element) => element === document.activeElement));
 
-    // A long press on the blackboard, with no contextmenu event at all.
-    await page.evaluate(() => {
-      const target = document.querySelector('[aria-label="黒板"]');
-      const touch = new Touch({ identifier: 1, target, clientX: 300, clientY: 300 });
-      target.dispatchEvent(new TouchEvent('touchstart', { touches: [touch], bubbles: true }));
-    });
+    // Long presses on the blackboard by touch, whose contextmenu events are kept from the page
+    // as Safari on an iPad never fires one: one that moves opens nothing, one that stays does.
+    await page.evaluate(() => window.addEventListener('contextmenu', (event) => {
+      event.stopImmediatePropagation();
+    }, true));
+    const touch = await page.context().newCDPSession(page);
+    const at = (x, y) => ({ touchPoints: [{ x, y }] });
+    await touch.send('Input.dispatchTouchEvent', { type: 'touchStart', ...at(300, 300) });
+    await touch.send('Input.dispatchTouchEvent', { type: 'touchMove', ...at(330, 300) });
     await page.waitForTimeout(800);
-    await page.getByRole('menuitem', { name: '問題の設定…' }).click();
+    await touch.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+    assert.equal(await page.getByRole('menu').count(), 0, 'a swipe opens no menu');
+    await touch.send('Input.dispatchTouchEvent', { type: 'touchStart', ...at(300, 300) });
+    await page.waitForTimeout(800);
+    await touch.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+    await page.getByRole('menuitem', { name: '問題の設定…' }).tap();
     await dialog(page).waitFor();
     assert.equal(await field(page, '点Ｐの動き').inputValue(), 'BADC', 'the lesson\'s problem again');
     await button(page, 'キャンセル').click();
@@ -118,7 +143,8 @@ test('the menu by Shift+F10 and by a long press; bad values, Escape and キャ�
 });
 
 test('the QR code reads as the link, which opens the problem in a new tab; the copy', async () => {
-  await withProgram({ viewport: { width: 1280, height: 800 } }, async (page, program) => {
+  const options = { viewport: { width: 1280, height: 800 }, deviceScaleFactor: 2 };
+  await withProgram(options, async (page, program) => {
     await program.context.grantPermissions(['clipboard-read', 'clipboard-write']);
     await page.keyboard.press('Control+Comma');
     await dialog(page).waitFor();
@@ -127,10 +153,19 @@ test('the QR code reads as the link, which opens the problem in a new tab; the c
     const code = page.getByRole('img', { name: 'リンクのQRコード' });
     const box = await code.boundingBox();
     assert.ok(box.height >= 800 / 3 - 20, `the code is a third of the height (${box.height} px)`);
+    // Drawn at the device pixels it covers, so that every module is whole pixels.
+    assert.equal(await code.evaluate((canvas) => canvas.width), Math.round(box.width * 2));
     const picture = join(mkdtempSync(join(tmpdir(), 'tavilo-code-')), 'code.png');
     await code.screenshot({ path: picture });
     assert.equal(execFileSync('zbarimg', ['--raw', '-q', picture], { encoding: 'utf8' }).trim(), link);
 
+    // Where the asynchronous clipboard is missing, the copy takes the older way.
+    await button(page, 'リンクをコピー').click();
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), link);
+    await page.evaluate(async () => {
+      await navigator.clipboard.writeText('');
+      Object.defineProperty(navigator.clipboard, 'writeText', { value: undefined });
+    });
     await button(page, 'リンクをコピー').click();
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()), link);
 
@@ -157,10 +192,58 @@ test('by a right click: every field, the previews and the buttons are named', as
     const graph = page.getByRole('img', { name: 'グラフの見本' });
     assert.equal(await graph.getAttribute('aria-description'),
                  'グラフ：x = 0〜28、y = 6x（0〜8）、y = 48（8〜20）、y = −6x + 168（20〜28）');
+    // The browser's own menu stays away from the lesson, but not from the page round it.
+    const cancelled = (selector) => page.evaluate((selector) => !document.querySelector(selector)
+        .dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, cancelable: true })), selector);
+    await page.keyboard.press('Escape');
+    assert.ok(await cancelled('[aria-label="黒板"]'));
+    assert.ok(!await cancelled('body'));
+    await page.keyboard.press('Escape');
+    await page.getByRole('menu').waitFor({ state: 'detached' });
+    await page.mouse.click(600, 300, { button: 'right' });
+    await page.getByRole('menuitem', { name: '問題の設定…' }).click();
     // The lesson below takes no input and is out of the tree while the window is open.
     assert.ok(await page.locator('#tavilo-window').evaluate((lesson) => lesson.inert));
     await page.keyboard.press('Escape');
     assert.ok(await page.locator('#tavilo-window').evaluate((lesson) => !lesson.inert));
+  });
+});
+
+test('the menu during automatic play; the menu key; Tab kept inside the window', async () => {
+  await withProgram({}, async (page) => {
+    await button(page, '自動').click();
+    await page.mouse.click(600, 300, { button: 'right' });
+    await page.getByRole('menuitem', { name: '問題の設定…' }).waitFor();
+    await page.keyboard.press('Escape');
+    await page.getByRole('menu').waitFor({ state: 'detached' });
+    assert.ok(await button(page, 'ストップ').isEnabled(), 'the menu\'s Escape presses no ストップ');
+    await page.mouse.click(600, 300, { button: 'right' });
+    await page.getByRole('menuitem', { name: '問題の設定…' }).click();
+    await page.waitForTimeout(300);
+    assert.ok(await dialog(page).isHidden(), 'no setup window during automatic play');
+    await button(page, 'ストップ').click();
+    await waitEnabled(page, '自動');
+
+    await button(page, '初期画面').focus();
+    await page.keyboard.press('ContextMenu');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Enter');
+    await dialog(page).waitFor();
+    const inside = () => page.evaluate(
+        () => document.querySelector('[role=dialog]').contains(document.activeElement));
+    const seen = new Set();
+    for (const key of ['Tab', 'Shift+Tab']) {
+      for (let i = 0; i < 20; ++i) {
+        await page.keyboard.press(key);
+        assert.ok(await inside(), `${key} ${i + 1} stays in the window`);
+        seen.add(await page.evaluate(() => document.activeElement.getAttribute('aria-label') ??
+                                           document.activeElement.textContent));
+      }
+    }
+    assert.ok(seen.has('この問題にする') && seen.has('図形'), [...seen].join());
+    await page.keyboard.press('Escape');
+    await dialog(page).waitFor({ state: 'hidden' });
+    assert.ok(await button(page, '初期画面').evaluate((element) => element === document.activeElement));
   });
 });
 

@@ -139,9 +139,16 @@ bool EventRouter::click(int element)
     return false;
 }
 
+Window *EventRouter::windowAt(int index) const
+{
+    if (index < 0 || std::size_t(index) >= m_windows.size())
+        return nullptr;
+    return m_windows[std::size_t(index)];
+}
+
 bool EventRouter::key(int key, int flags)
 {
-    Window *const window = m_modal != nullptr ? m_modal : m_windows.empty() ? nullptr : m_windows[0];
+    Window *const window = m_modal != nullptr ? m_modal : windowAt(0);
     if (window == nullptr)
         return false;
     return window->previewKey({Key(std::clamp(key, 0, int(OtherKey))), (flags & WithModifiers) != 0,
@@ -149,13 +156,12 @@ bool EventRouter::key(int key, int flags)
 }
 
 // A window's menu is only chosen from while no modal window stands over it.
-void EventRouter::chooseMenuItem(int window, int item)
+void EventRouter::chooseMenuItem(int index, int item)
 {
-    if (window < 0 || std::size_t(window) >= m_windows.size() || m_windows[std::size_t(window)] == nullptr)
+    Window *const window = windowAt(index);
+    if (window == nullptr || (m_modal != nullptr && m_modal != window))
         return;
-    if (m_modal != nullptr && m_modal != m_windows[std::size_t(window)])
-        return;
-    m_windows[std::size_t(window)]->handleMenuChoice(item);
+    window->handleMenuChoice(item);
 }
 
 void EventRouter::rescale()

@@ -61,8 +61,10 @@ public:
 
 private:
     bool click(int element);
+    // The window of the page's number, or nullptr.
+    Window *windowAt(int index) const;
     bool key(int key, int flags);
-    void chooseMenuItem(int window, int item);
+    void chooseMenuItem(int index, int item);
 
     // By element number: the page numbers its elements from 1 as they are made.
     std::vector<ClickableControl *> m_clickables;

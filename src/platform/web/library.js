@@ -83,6 +83,8 @@ mergeInto(LibraryManager.library, {
   },
   window_destroy: function(index) {
     var win = Page.windows[index];
+    if (Page.modal === index)
+      Page.hideModal(index);
     if (index > 0 && win) {
       win.frame.parentNode.removeChild(win.frame);
       win.overlay.parentNode.removeChild(win.overlay);
@@ -94,10 +96,13 @@ mergeInto(LibraryManager.library, {
   },
   window_set_caption: function(index, pointer, length) {
     var caption = Page.text(pointer, length);
-    if (index === 0)
+    if (index === 0) {
       document.title = caption;
-    else
+    } else {
       Page.windows[index].title.textContent = caption;
+      Page.windows[index].title.style.font = Page.font(0, 13, 0);
+      Page.windows[index].frame.setAttribute('aria-label', caption);
+    }
   },
   window_set_client_size: function(index, width, height) {
     var win = Page.windows[index];
@@ -191,6 +196,8 @@ mergeInto(LibraryManager.library, {
     style.top = top + 'px';
     style.width = width + 'px';
     style.height = height + 'px';
+    if (element.tavilo_code)
+      Page.drawCode(element);
   },
   control_set_enabled: function(id, enabled) {
     var element = Page.elements[id];
@@ -275,7 +282,9 @@ mergeInto(LibraryManager.library, {
     Page.elements[id].readOnly = !!readOnly;
   },
   link_code_set_text: function(id, pointer, length) {
-    Page.drawCode(Page.elements[id], Page.text(pointer, length));
+    var canvas = Page.elements[id];
+    canvas.tavilo_code = Page.text(pointer, length);
+    Page.drawCode(canvas);
   },
 
   surface_device_scale: function(id) {

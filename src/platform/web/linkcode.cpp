@@ -3,7 +3,8 @@
 
 #include "platform/web/natives.h"
 
-LinkCode::LinkCode(Window &window) : Control(window, std::make_unique<Native>(ElementKind::LinkCode))
+LinkCode::LinkCode(Window &window)
+    : Control(window, std::make_unique<Native>(ElementKind::LinkCode))
 {}
 
 LinkCode::~LinkCode() = default;

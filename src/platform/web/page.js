@@ -88,6 +88,7 @@ var Page = {
       var top = (window.innerHeight - Page.frameHeight(win) * scale) / 2;
       win.frame.style.transform = 'translate(' + left + 'px,' + top + 'px) scale(' + scale + ')';
     });
+    Array.prototype.forEach.call(document.querySelectorAll('.tavilo-code'), Page.drawCode);
   },
   windowOf: function(element) {
     return Page.windows.find(function(win) { return win && win.root.contains(element); });
@@ -125,6 +126,10 @@ var Page = {
       return;
     }
     if (event.key === 'Tab' && Page.modal >= 0 && Page.keepTabInside(event))
+      return;
+    // An open list of choices takes its own Enter and Escape, which close it and do no more.
+    if ((event.key === 'Enter' || event.key === 'Escape') && document.activeElement &&
+        document.activeElement.getAttribute('aria-expanded') === 'true')
       return;
     // Enter is the setup panel's alone, and a comma only with Ctrl: elsewhere they stay the
     // focused control's, as they always were.
@@ -312,14 +317,32 @@ Page.makeCombo = function(changed) {
     } else if (event.key === 'ArrowUp') {
       combo.tavilo_choose(Math.max(from - 1, 0));
       changed();
-    } else if (event.key === 'Enter' && !list.hidden) {
+    } else if ((event.key === 'Enter' || event.key === 'Escape') && !list.hidden) {
       combo.tavilo_show(false);
+    } else if (field.readOnly && Page.isCharacter(event)) {
+      combo.tavilo_choose(Page.nextStartingWith(items, from, event.key));
+      changed();
     } else {
       return;
     }
     event.preventDefault();
   });
   return combo;
+};
+
+Page.isCharacter = function(event) {
+  return event.key.length === 1 && !event.ctrlKey && !event.altKey && !event.metaKey;
+};
+// The first item after the one at `from` that starts with the character, round the list; `from`
+// when there is none.
+Page.nextStartingWith = function(items, from, character) {
+  var wanted = character.toLowerCase();
+  for (var step = 1; step <= items.length; ++step) {
+    var at = (from + step) % items.length;
+    if (items[at].charAt(0).toLowerCase() === wanted)
+      return at;
+  }
+  return from;
 };
 
 // The program, deflated into #tavilo-program when the page was made (packprogram.mjs). Inflated
@@ -356,8 +379,7 @@ Page.makeWindow = function() {
     win.frame.hidden = true;
     win.title = document.createElement('div');
     win.title.className = 'tavilo-caption';
-    win.title.id = 'tavilo-caption-' + index;
-    win.frame.setAttribute('aria-labelledby', win.title.id);
+    win.title.setAttribute('aria-hidden', 'true');
     win.root = document.createElement('div');
     win.root.className = 'tavilo-client';
     win.frame.appendChild(win.title);
@@ -424,29 +446,37 @@ Page.listenForMenu = function(root, index) {
     if (Page.openMenu(index, event.clientX, event.clientY))
       event.preventDefault();
   });
+  // A second finger, a move or a lift ends the press; a pinch or a swipe opens nothing.
   var press = null;
+  var release = function() {
+    if (press)
+      clearTimeout(press.timer);
+    var was = press;
+    press = null;
+    return was;
+  };
   root.addEventListener('touchstart', function(event) {
+    release();
     if (event.touches.length !== 1)
       return;
     var touch = event.touches[0];
-    press = {x: touch.clientX, y: touch.clientY, opened: false};
-    press.timer = setTimeout(function() {
-      press.opened = Page.openMenu(index, press.x, press.y);
-    }, 550);
+    var started = {x: touch.clientX, y: touch.clientY, opened: false};
+    started.timer = setTimeout(function() {
+      started.opened = Page.openMenu(index, started.x, started.y);
+    }, 500);
+    press = started;
   }, {passive: true});
   root.addEventListener('touchmove', function(event) {
     var touch = event.touches[0];
     if (press && Math.hypot(touch.clientX - press.x, touch.clientY - press.y) > 10)
-      clearTimeout(press.timer);
+      release();
   }, {passive: true});
+  root.addEventListener('touchcancel', release);
   root.addEventListener('touchend', function(event) {
-    if (!press)
-      return;
-    clearTimeout(press.timer);
     // The press that opened the menu is no tap on what lies under it.
-    if (press.opened)
+    var ended = release();
+    if (ended && ended.opened)
       event.preventDefault();
-    press = null;
   });
 };
 
@@ -534,27 +564,31 @@ Page.copy = function(text) {
     fallback();
 };
 
-// The link's QR code (qrcode-generator, level M, the smallest version that holds it), each module
-// a square of whole pixels with the quiet zone of four round it; the page scales it crisply.
-Page.drawCode = function(canvas, text) {
-  var context = canvas.getContext('2d');
-  if (!text) {
-    canvas.width = 0;
-    canvas.removeAttribute('title');
+// The link's QR code (qrcode-generator, level M, the smallest version that holds it), drawn at
+// the device pixels the code covers at its window's fit: each module a square of whole pixels,
+// centred, with a quiet zone of at least four round it.
+Page.drawCode = function(canvas) {
+  var text = canvas.tavilo_code;
+  var side = Math.min(parseFloat(canvas.style.width), parseFloat(canvas.style.height)) || 0;
+  var pixels = Math.round(side * (window.devicePixelRatio || 1) *
+                          Page.fitScale(Page.windowOf(canvas)));
+  if (!text || !pixels) {
+    canvas.width = canvas.height = 0;
     return;
   }
   var code = PagePackages.qrcode(0, 'M');
   code.addData(text, 'Byte');
   code.make();
   var count = code.getModuleCount();
-  var size = parseFloat(canvas.style.width) || 0;
-  var cell = Math.max(1, Math.ceil((window.devicePixelRatio || 1) * size / (count + 8)));
-  canvas.width = canvas.height = (count + 8) * cell;
+  var cell = Math.max(1, Math.floor(pixels / (count + 8)));
+  canvas.width = canvas.height = Math.max(pixels, (count + 8) * cell);
+  var offset = Math.floor((canvas.width - count * cell) / 2);
+  var context = canvas.getContext('2d');
   context.fillStyle = '#fff';
   context.fillRect(0, 0, canvas.width, canvas.height);
   context.fillStyle = '#000';
   for (var row = 0; row < count; ++row)
     for (var column = 0; column < count; ++column)
       if (code.isDark(row, column))
-        context.fillRect((column + 4) * cell, (row + 4) * cell, cell, cell);
+        context.fillRect(offset + column * cell, offset + row * cell, cell, cell);
 };
