@@ -8,7 +8,8 @@ import { mkdtempSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
-import { button, distanceBox, launchChromium, openProgram, pageUrl, waitEnabled } from './page.mjs';
+import { accessibleNodes, button, distanceBox, launchChromium, openProgram, pageUrl,
+         waitEnabled } from './page.mjs';
 
 const problem1 = 'figure=rectangle&ab=6&bc=8&route=BCDA&triangle=AB&speed=2';
 const atA = '点Ｐ：Ｂから22cm（頂点Ａ）、三角形ＰＡＢの面積 0cm²';
@@ -82,6 +83,13 @@ test('the menu by Shift+F10 and by a long press; bad values, Escape and キャ�
     await page.getByRole('menuitem', { name: '問題の設定…' }).waitFor();
     await page.keyboard.press('Enter');
     await dialog(page).waitFor();
+    // Enter and Escape that settle or drop an input method's conversion neither apply nor cancel.
+    await field(page, 'ＡＢ（cm）').focus();
+    for (const key of ['Enter', 'Escape'])
+      await page.evaluate((key) => document.activeElement.dispatchEvent(new KeyboardEvent(
+          'keydown', { key, keyCode: 229, isComposing: true, bubbles: true, cancelable: true })), key);
+    await page.waitForTimeout(200);
+    assert.ok(await dialog(page).isVisible(), 'the window stays open while an input method composes');
 
     const combo = (name) => page.getByRole('combobox', { name, exact: true });
     const messages = () => page.locator('.tavilo-label').evaluateAll(
@@ -168,6 +176,8 @@ test('the QR code reads as the link, which opens the problem in a new tab; the c
     });
     await button(page, 'リンクをコピー').click();
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()), link);
+    assert.ok(await button(page, 'リンクをコピー').evaluate((element) => element === document.activeElement),
+              'the focus stays on the button after the older way\'s copy');
 
     const other = await program.context.newPage();
     await other.goto(link);
@@ -189,6 +199,21 @@ test('by a right click: every field, the previews and the buttons are named', as
       await page.getByRole('combobox', { name, exact: true }).waitFor();
     for (const name of ['リンクをコピー', '教科書の問題に戻す', 'この問題にする', 'キャンセル'])
       await button(page, name).waitFor();
+    // As Chromium gives it to screen readers: the window, its fields and buttons, and nothing
+    // of the lesson below.
+    const nodes = await accessibleNodes(page);
+    const has = (role, name) => nodes.some((node) => node.role === role && node.name === name);
+    assert.ok(has('dialog', '問題の設定'));
+    for (const name of ['ＡＢ（cm）', 'ＢＣ（cm）', 'ＡＤ（cm）', '点Ｐの動き', '三角形（Ｐと２つの点）',
+                        'Ｍを真ん中の点とする辺', 'リンク'])
+      assert.ok(has('textbox', name), name);
+    for (const name of ['図形', '速さ（毎秒 cm）'])
+      assert.ok(has('combobox', name), name);
+    for (const name of ['リンクをコピー', '教科書の問題に戻す', 'この問題にする', 'キャンセル'])
+      assert.ok(has('button', name), name);
+    for (const name of ['図形の見本', 'グラフの見本', 'リンクのQRコード'])
+      assert.ok(has('image', name), name);
+    assert.ok(!has('button', '進む') && !has('image', '黒板'), 'the lesson is out of the tree');
     const graph = page.getByRole('img', { name: 'グラフの見本' });
     assert.equal(await graph.getAttribute('aria-description'),
                  'グラフ：x = 0〜28、y = 6x（0〜8）、y = 48（8〜20）、y = −6x + 168（20〜28）');

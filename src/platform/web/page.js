@@ -111,7 +111,9 @@ var Page = {
     }
   },
   onKey: function(event) {
-    if (Page.ended)
+    // A key an input method takes while it composes (Enter to settle, Escape to drop the
+    // conversion) is the input method's: it applies, cancels or stops nothing.
+    if (Page.ended || Page.composing(event))
       return;
     if (Page.menu) {
       Page.menuKey(event);
@@ -306,6 +308,8 @@ Page.makeCombo = function(changed) {
     });
   };
   field.addEventListener('keydown', function(event) {
+    if (Page.composing(event))
+      return;
     var items = combo.tavilo_items;
     var at = items.indexOf(field.value);
     var from = at >= 0 ? at : combo.tavilo_current;
@@ -330,6 +334,11 @@ Page.makeCombo = function(changed) {
   return combo;
 };
 
+// WebKit ends the composition before the keydown of the Enter that settles it, which then says
+// only by its keyCode that the input method had it.
+Page.composing = function(event) {
+  return event.isComposing || event.keyCode === 229;
+};
 Page.isCharacter = function(event) {
   return event.key.length === 1 && !event.ctrlKey && !event.altKey && !event.metaKey;
 };
@@ -549,7 +558,9 @@ Page.menuKey = function(event) {
 };
 
 Page.copy = function(text) {
+  // The text area takes the focus to be copied from; the control that had it gets it back.
   var fallback = function() {
+    var focused = document.activeElement;
     var area = document.createElement('textarea');
     area.value = text;
     area.className = 'tavilo-hidden';
@@ -557,6 +568,8 @@ Page.copy = function(text) {
     area.select();
     document.execCommand('copy');
     document.body.removeChild(area);
+    if (focused && focused.focus)
+      focused.focus({preventScroll: true});
   };
   if (navigator.clipboard && navigator.clipboard.writeText)
     navigator.clipboard.writeText(text).catch(fallback);
