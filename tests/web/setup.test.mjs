@@ -243,6 +243,10 @@ test('the menu during automatic play; the menu key; Tab kept inside the window',
     await page.getByRole('menu').waitFor({ state: 'detached' });
     assert.ok(await button(page, 'ストップ').isEnabled(), 'the menu\'s Escape presses no ストップ');
     await page.mouse.click(600, 300, { button: 'right' });
+    await page.getByRole('menuitem', { name: '問題の設定…' }).waitFor();
+    await page.mouse.click(200, 300);
+    await page.getByRole('menu').waitFor({ state: 'detached' });
+    await page.mouse.click(600, 300, { button: 'right' });
     await page.getByRole('menuitem', { name: '問題の設定…' }).click();
     await page.waitForTimeout(300);
     assert.ok(await dialog(page).isHidden(), 'no setup window during automatic play');
