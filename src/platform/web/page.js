@@ -514,7 +514,9 @@ Page.openMenu = function(index, x, y) {
   Page.menuWindow = index;
   Page.menuReturn = document.activeElement;
   menu.firstChild.focus({preventScroll: true});
-  setTimeout(function() { document.addEventListener('pointerdown', Page.outsideMenu, true); }, 0);
+  // At once: the press that opened the menu has been dispatched already, and a timer could run
+  // after the next click, which the browser puts ahead of timers.
+  document.addEventListener('pointerdown', Page.outsideMenu, true);
   return true;
 };
 
