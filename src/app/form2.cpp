@@ -209,6 +209,7 @@ SetupFields Form2::fields() const
 
 void Form2::fill(const SetupFields &fields)
 {
+    m_bcBeforeSquare.reset();
     figureBox.setCurrentIndex(int(fields.figure));
     abBox.setText(fields.ab);
     bcBox.setText(fields.bc);
@@ -257,9 +258,16 @@ void Form2::showMessages(const SetupCheck &check)
 void Form2::enableFields()
 {
     const SetupFields now = fields();
-    if (now.figure == FigureChoice::Square && bcBox.text() != abBox.text())
+    const bool square = now.figure == FigureChoice::Square;
+    if (square && !m_bcBeforeSquare)
+        m_bcBeforeSquare = bcBox.text();
+    if (!square && m_bcBeforeSquare) {
+        bcBox.setText(*m_bcBeforeSquare);
+        m_bcBeforeSquare.reset();
+    }
+    if (square && bcBox.text() != abBox.text())
         bcBox.setText(abBox.text());
-    bcBox.setEnabled(now.figure != FigureChoice::Square);
+    bcBox.setEnabled(!square);
     adBox.setEnabled(now.usesAd());
     mBox.setEnabled(now.usesM());
 }

@@ -96,4 +96,7 @@ private:
     // Where the focus was in the lesson, to go back to.
     Control *m_lessonFocus = nullptr;
     std::optional<Problem> m_problem;
+    // BC as it was before the figure became a square, given back when it stops being one, so
+    // that passing the square on the way down the list loses nothing typed.
+    std::optional<std::u16string> m_bcBeforeSquare;
 };

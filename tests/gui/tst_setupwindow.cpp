@@ -196,10 +196,15 @@ void TestSetupWindow::badValuesKeepTheLessonAsItWas()
         type(*one.field, good);
         QVERIFY(setup.applyButton.isEnabled());
     }
+    // Down the list through the square, whose BC is its AB, to the trapezoid: BC as typed again.
     setup.figureBox.setFocus();
     QTest::keyClick(&widget(setup.figureBox), Qt::Key_Down);
+    QCOMPARE(qs(setup.bcBox.text()), QStringLiteral("8"));
+    QVERIFY(!setup.bcBox.isEnabled());
     QTest::keyClick(&widget(setup.figureBox), Qt::Key_Down);
     QCOMPARE(qs(setup.figureBox.text()), QStringLiteral("直角台形"));
+    QCOMPARE(qs(setup.bcBox.text()), QStringLiteral("12"));
+    QVERIFY(setup.bcBox.isEnabled());
     QVERIFY(setup.adBox.isEnabled());
     QVERIFY(!setup.messages[3].text().empty());
 
