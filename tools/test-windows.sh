@@ -25,6 +25,7 @@ bash tests/windows/frame_close.sh "$exe64"
 bash tests/windows/frame_resize.sh "$exe64"
 bash tests/windows/screen_reader.sh "$exe64"
 bash tests/windows/problem_link.sh "$exe64"
+bash tests/windows/setup_window.sh "$exe64"
 bash tests/windows/wine_loader.sh "$exe64"
 if [ -n "$wine32" ]; then
     bash tests/windows/window32.sh "$exe32"

@@ -52,6 +52,21 @@ start_and_look() {
     wait_until_still
 }
 
+# A display of the given size, a Wine server that learns it (Wine learns the screen's size as the
+# first program of the prefix starts: a server still running from an earlier test would keep that
+# test's screen), the MSAA client, and the program at its start.
+start_on_screen() {
+    local size=$1
+    shift
+    start_display "$size"
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+    wineserver -p
+    build_msaa_client
+    start_and_look "$@"
+    keep_look initial
+}
+
 # Builds the MSAA client of the tests (msaa_client.cpp) into the work folder, for the prefix.
 build_msaa_client() {
     x86_64-w64-mingw32-g++-posix -std=c++20 -municode -O1 -static -Wall -Wextra -Werror \

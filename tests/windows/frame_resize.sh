@@ -97,15 +97,7 @@ place_of() {
                 printf "%d %d %d %d\n", ox + l, oy + t, whole((x + w) * f) - l, whole((y + h) * f) - t }'
 }
 
-start_display 1920x1080
-# Wine learns the screen's size as its first program of the prefix starts: a server still running
-# from an earlier test would keep that test's screen. A new one is started for the tests after.
-wineserver -k 2>/dev/null || true
-wineserver -w
-wineserver -p
-build_msaa_client
-start_and_look "$exe"
-keep_look initial
+start_on_screen 1920x1080 "$exe"
 styles=$(msaa_client frame | sed -n 's/^style\t//p')
 for style in caption sysmenu thickframe minimizebox maximizebox; do
     grep -qw "$style" <<<"$styles" || fail "the frame lacks $style: it has $styles"

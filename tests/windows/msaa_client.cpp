@@ -6,7 +6,7 @@
 //   msaa_client frame           the frame's styles and where its client area lies
 //   msaa_client locations       one line per control: name, then its location (left, top,
 //                               width, height) on the screen
-//   msaa_client resize W H | maximize | restore    then where the client area lies
+//   msaa_client resize W H | move X Y | maximize | restore    then where the client area lies
 //   msaa_client dpichanged DPI [FROM]    tells the window it is now on a monitor of DPI dots per
 //                               inch, suggesting a frame whose client area is the present one
 //                               scaled from FROM (96 unless given) to DPI; then where the client
@@ -421,6 +421,9 @@ int act(int count, wchar_t **arguments)
     if (command == L"resize" && count == 4)
         SetWindowPos(window, nullptr, 0, 0, _wtoi(arguments[2]), _wtoi(arguments[3]),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    else if (command == L"move" && count == 4)
+        SetWindowPos(window, nullptr, _wtoi(arguments[2]), _wtoi(arguments[3]), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     else if (command == L"maximize")
         ShowWindow(window, SW_MAXIMIZE);
     else if (command == L"restore")

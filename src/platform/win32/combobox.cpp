@@ -40,16 +40,15 @@ std::u16string ComboBox::text() const
     return windowText(native().hwnd);
 }
 
-// A list-only box chooses the item of that text, or none where it has no such item. Neither
-// style reports the change as the user's.
+// Either style chooses the list's item of that text, or none where it has no such item, so that
+// the arrow keys and the open list go on from it; an editable box then shows the text as given.
+// Neither reports the change as the user's.
 void ComboBox::setText(const std::u16string &text)
 {
     native().settingText = true;
-    if (m_style == ComboStyle::List) {
-        const auto item = std::find(m_items.begin(), m_items.end(), text);
-        setCurrentIndex(item != m_items.end() ? int(item - m_items.begin()) : -1);
-    } else {
+    const auto item = std::find(m_items.begin(), m_items.end(), text);
+    setCurrentIndex(item != m_items.end() ? int(item - m_items.begin()) : -1);
+    if (m_style == ComboStyle::Editable)
         SetWindowTextW(native().hwnd, wide(text));
-    }
     native().settingText = false;
 }
