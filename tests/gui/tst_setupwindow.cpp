@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -112,12 +113,17 @@ void TestSetupWindow::typedProblemIsAppliedAndWalked()
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&widget(form)));
+    widget(form).move(0, 0);
     forward(form, 3);
     form.susumu.setFocus();
     openByKey(form.susumu);
     QVERIFY(isOpen(form));
     Form2 &setup = *form.setup;
     QCOMPARE(qs(setup.caption()), QStringLiteral("問題の設定"));
+    // Taller than the lesson at the screen's top, it is moved down onto the screen, caption first.
+    const QRect frame = widget(setup).frameGeometry();
+    QCOMPARE(frame.top(), widget(form).screen()->availableGeometry().top());
+    QVERIFY(frame.left() >= widget(form).screen()->availableGeometry().left());
     QVERIFY(focusIn(setup, setup.figureBox));
     QCOMPARE(qs(setup.linkBox.text()),
              QStringLiteral("figure=rectangle&ab=8&bc=12&route=BADC&triangle=BC"));

@@ -9,6 +9,10 @@
 #include "platform/qt/nativewidget.h"
 #include "platform/qt/qtext.h"
 
+#include <QScreen>
+
+#include <algorithm>
+
 Window::Native::Native(Window &window)
     : widget(std::make_unique<FormWidget>(window)),
       keyFilter(std::make_unique<KeyPreviewFilter>(window, *widget))
@@ -71,6 +75,25 @@ void Window::show()
 
 // A dialog of the owner's: the window manager keeps it in front of the owner, and Qt takes
 // no input for the owner while it is shown.
+namespace {
+// Where a window of that client size goes, frame and all: centred over the owner, moved onto the
+// owner's screen where it would stick out, its caption kept on the screen first. Its frame is
+// taken to be as wide as the owner's, as it is not known before the window is shown.
+QPoint placeOver(const QWidget &owner, const QSize &size)
+{
+    const QRect client = owner.geometry();
+    const QRect frame = owner.frameGeometry();
+    QRect place(QPoint(), size);
+    place.moveCenter(client.center());
+    place.adjust(frame.left() - client.left(), frame.top() - client.top(),
+                 frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QRect screen = owner.screen()->availableGeometry();
+    const int left = std::min(place.left(), screen.right() + 1 - place.width());
+    const int top = std::min(place.top(), screen.bottom() + 1 - place.height());
+    return {std::max(left, screen.left()), std::max(top, screen.top())};
+}
+} // namespace
+
 void Window::showModal(Window &owner)
 {
     FormWidget &widget = *m_native->widget;
@@ -79,7 +102,7 @@ void Window::showModal(Window &owner)
         widget.setParent(&ownerWidget, Qt::Dialog);
         widget.setWindowModality(Qt::WindowModal);
     }
-    widget.move(ownerWidget.geometry().center() - widget.rect().center());
+    widget.move(placeOver(ownerWidget, widget.size()));
     widget.show();
     widget.activateWindow();
 }
