@@ -73,8 +73,6 @@ void Window::show()
     m_native->widget->show();
 }
 
-// A dialog of the owner's: the window manager keeps it in front of the owner, and Qt takes
-// no input for the owner while it is shown.
 namespace {
 // Where a window of that client size goes, frame and all: centred over the owner, moved onto the
 // owner's screen where it would stick out, its caption kept on the screen first. Its frame is
@@ -94,6 +92,8 @@ QPoint placeOver(const QWidget &owner, const QSize &size)
 }
 } // namespace
 
+// A dialog of the owner's: the window manager keeps it in front of the owner, and Qt takes
+// no input for the owner while it is shown.
 void Window::showModal(Window &owner)
 {
     FormWidget &widget = *m_native->widget;
